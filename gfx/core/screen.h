@@ -1,0 +1,30 @@
+// Opening, replacing and closing the graphics screen.
+#pragma once
+
+#include "gfx/core/context.h"
+#include "gfx/core/types.h"
+
+// Opens numbered mode 1..21, or closes the screen with mode 0. Returns 0 or a runtime error.
+int gfx_screen(int mode, int depth, int num_pages, int flags, int refresh_rate);
+
+// Opens a screen of any size with depth 8, 15, 16, 24 or 32. Returns 0 or a runtime error.
+int gfx_screen_res(int width, int height, int depth, int num_pages, int flags, int refresh_rate);
+
+// The core of both: builds the context for info (null closes), installs the hooks, picks a driver.
+int gfx_set_mode(const ScreenModeInfo* info, int mode, int depth, int num_pages, int refresh_rate,
+                 int flags);
+
+// Closes the screen at process exit; registered once with the C library's exit handlers.
+void gfx_exit_hook();
+
+// Frees the context's text pages and, when allocate is non-zero, makes fresh blank ones.
+void gfx_text_pages_reset(int allocate);
+
+// Sets the cells x1 <= x < x2, y1 <= y < y2 of text page `page` to (code, fg, bg).
+void gfx_text_fill_cells(int x1, int y1, int x2, int y2, int page, int code, uint32_t fg,
+                         uint32_t bg);
+
+constexpr int GFX_TITLE_SIZE = 128;
+
+// The window title: at most 127 characters, always zero-terminated; outlives screens.
+extern char gfx_title[GFX_TITLE_SIZE];

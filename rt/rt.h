@@ -1,0 +1,75 @@
+// The small console runtime that programs start with and that the graphics library plugs into.
+//
+// Everything here works without a graphics screen. While a screen is open, the statements below
+// that have a hook slot call the graphics library instead (see rt/hooks.h).
+#pragma once
+
+#include <cstdint>
+
+#include "rt/hooks.h"
+#include "rt/string.h"
+
+// --- errors -------------------------------------------------------------------------------------
+
+constexpr int RT_ERR_NONE = 0;
+constexpr int RT_ERR_ILLEGAL_CALL = 1; // invalid argument, or no screen open
+constexpr int RT_ERR_NO_LINE = 4;      // line input found no line
+
+// Records err as the last runtime error and returns it, so that callers can `return rt_set_error(e)`.
+int rt_set_error(int err);
+
+// The last error recorded by rt_set_error.
+int rt_last_error();
+
+// --- start-up -----------------------------------------------------------------------------------
+
+// Runs the runtime's start-up: keeps the arguments, sets the floating-point unit to round to
+// nearest with ties to even, and prepares the console.
+void rt_start(int argc, char** argv);
+
+// --- console geometry ---------------------------------------------------------------------------
+
+// Sets and reads the column at which the next console output starts (0-based).
+void rt_set_output_column(int column);
+int rt_output_column();
+
+// Sets the console's size in columns and rows, and reads it back.
+void rt_set_console_size(int columns, int rows);
+void rt_console_size(int* columns, int* rows);
+
+// Sets the text view to rows top..bottom (1-based, inclusive); 0, 0 means the whole console.
+void rt_set_view_rows(int top, int bottom);
+void rt_view_rows(int* top, int* bottom);
+
+// Places the console cursor at row, column (1-based); reads it back.
+void rt_locate(int row, int column);
+void rt_cursor(int* row, int* column);
+
+// --- console statements (consult their hook slot first) ------------------------------------------
+
+// Prints length bytes of text; flags bit 0 ends the line, bit 3 runs even for an empty text.
+void rt_print(const char* text, int length, int flags);
+
+// Reads one line of up to size - 1 bytes into buffer with the console's line editor.
+// Returns buffer, or null when no line could be read.
+char* rt_line_input(char* buffer, int size);
+
+// Sleeps for ms milliseconds (-1: until a key arrives on a graphics screen).
+void rt_sleep(int ms);
+
+// Whether the key with this PC scancode is down: -1 when down, 0 otherwise.
+int rt_multikey(int scancode);
+
+constexpr int RT_PRINT_NEWLINE = 0x1;
+constexpr int RT_PRINT_EVEN_IF_EMPTY = 0x8;
+
+// --- timer and random numbers -------------------------------------------------------------------
+
+// Seconds since an arbitrary origin, from the best clock the platform has.
+double timer_seconds();
+
+// Seeds the generator with seconds truncated to a 32-bit integer, then discards one value.
+void seed_random(double seconds);
+
+// A random number in [0, 32767/32768] with 15 bits of resolution.
+double random_unit();
