@@ -1,0 +1,85 @@
+// Helpers for the image reader tests: image files built byte by byte in the temporary directory.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "demo/texture.h"
+
+using Bytes = std::vector<uint8_t>;
+
+// A tag that keeps this process's files apart from those of test runs going on beside it.
+inline const std::string& temp_file_tag() {
+    static const std::string tag = std::to_string(std::random_device{}());
+    return tag;
+}
+
+// A file under the temporary directory that is removed when the test ends.
+class TempFile {
+public:
+    explicit TempFile(const std::string& name, const Bytes& contents)
+        : path_((std::filesystem::temp_directory_path() / ("qzdemo_" + temp_file_tag() + "_" + name)).string()) {
+        std::FILE* f = std::fopen(path_.c_str(), "wb");
+        if (f != nullptr) {
+            if (!contents.empty()) {
+                std::fwrite(contents.data(), 1, contents.size(), f);
+            }
+            std::fclose(f);
+        }
+    }
+    ~TempFile() { std::remove(path_.c_str()); }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    const char* name() const { return path_.c_str(); }
+
+private:
+    std::string path_;
+};
+
+// Appends a little-endian value of `size` bytes.
+inline void put_le(Bytes& b, uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) {
+        b.push_back(static_cast<uint8_t>(value >> (8 * i)));
+    }
+}
+
+// A TGA header: the 12-byte prefix for image type `type`, then width, height, depth, descriptor.
+inline Bytes tga_header(int type, int width, int height, int depth) {
+    Bytes b = {0, 0, static_cast<uint8_t>(type), 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    put_le(b, static_cast<uint32_t>(width), 2);
+    put_le(b, static_cast<uint32_t>(height), 2);
+    b.push_back(static_cast<uint8_t>(depth));
+    b.push_back(depth == 32 ? 8 : 0);
+    return b;
+}
+
+// A BMP file header and 40-byte information header for the given layout.
+inline Bytes bmp_headers(int32_t width, int32_t height, int bit_count, uint32_t data_offset,
+                         uint32_t colours_used) {
+    Bytes b = {'B', 'M'};
+    put_le(b, 0, 4); // file size, not read
+    put_le(b, 0, 4);
+    put_le(b, data_offset, 4);
+    put_le(b, 40, 4);
+    put_le(b, static_cast<uint32_t>(width), 4);
+    put_le(b, static_cast<uint32_t>(height), 4);
+    put_le(b, 1, 2);
+    put_le(b, static_cast<uint32_t>(bit_count), 2);
+    put_le(b, 0, 4); // compression
+    put_le(b, 0, 4);
+    put_le(b, 2835, 4);
+    put_le(b, 2835, 4);
+    put_le(b, colours_used, 4);
+    put_le(b, 0, 4);
+    return b;
+}
+
+// The decoded bytes of a texture, for comparison.
+inline Bytes texture_bytes(const Texture& t) {
+    const std::size_t n = static_cast<std::size_t>(t.width) * t.height * (t.bpp / 8);
+    return t.pixels != nullptr ? Bytes(t.pixels, t.pixels + n) : Bytes();
+}
