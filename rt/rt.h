@@ -27,23 +27,37 @@ int rt_last_error();
 // nearest with ties to even, and prepares the console.
 void rt_start(int argc, char** argv);
 
-// --- console geometry ---------------------------------------------------------------------------
+// The argument count and vector kept by rt_start (0 and null before it ran).
+int rt_argc();
+char** rt_argv();
 
-// Sets and reads the column at which the next console output starts (0-based).
+// --- console geometry ---------------------------------------------------------------------------
+// Placing the cursor, setting the size and reading either back are console statements too: they
+// call hook slots 5, 6, 9 and 10 when those are set. Setting the text view calls slot 19 after it.
+
+// Sets and reads the column at which the next console output starts (0-based); a negative column
+// is refused with runtime error 1.
 void rt_set_output_column(int column);
 int rt_output_column();
 
-// Sets the console's size in columns and rows, and reads it back.
+// Sets the console's size in columns and rows (0 or less keeps that dimension), and reads it back.
+// The cursor is kept inside the new size; a text view that no longer fits becomes the whole console.
 void rt_set_console_size(int columns, int rows);
 void rt_console_size(int* columns, int* rows);
 
 // Sets the text view to rows top..bottom (1-based, inclusive); 0, 0 means the whole console.
+// Reading it back gives 0, 0 while the view is the whole console, whatever its size.
+// Any other pair with top < 1 or bottom < top is refused with runtime error 1 and changes nothing.
 void rt_set_view_rows(int top, int bottom);
 void rt_view_rows(int* top, int* bottom);
 
-// Places the console cursor at row, column (1-based); reads it back.
+// Places the console cursor at row, column (1-based; 0 or less keeps that coordinate, a value
+// beyond the console's size is clamped to it) and moves the output column there; reads it back.
 void rt_locate(int row, int column);
 void rt_cursor(int* row, int* column);
+
+// Sounds the console's beep.
+void rt_beep();
 
 // --- console statements (consult their hook slot first) ------------------------------------------
 

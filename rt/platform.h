@@ -1,0 +1,18 @@
+// The platform services behind the console runtime, implemented once per platform
+// (rt/win32_*.cpp on Windows, rt/posix_*.cpp natively).
+#pragma once
+
+// Resizes the program's console to columns by rows, when the program has a console to resize.
+void rt_platform_console_resize(int columns, int rows);
+
+// Moves the program's console cursor to row, column (1-based), when it has a console.
+void rt_platform_console_move_cursor(int row, int column);
+
+// Sounds the platform's beep.
+void rt_platform_beep();
+
+// Waits until a key is pressed on the console; returns at once when there is no input to wait on.
+void rt_platform_wait_key();
+
+// Whether the key with this PC scancode is down while no graphics screen answers: -1 or 0.
+int rt_platform_multikey(int scancode);
