@@ -1,0 +1,10 @@
+// The demo's two pictures, drawn from fixed parameters so that every run gives the same files.
+#pragma once
+
+#include "tga_write.h"
+
+// A seamless brick-wall tile: two courses of bricks in running bond with mortar joints.
+Image draw_brick_tile();
+
+// A soft white glow: brightness falls smoothly to 0 at the rim, alpha is 0 outside the disc.
+Image draw_glow();
