@@ -34,9 +34,10 @@ step_failed() {
   local what=$1 log=$2
   failed=$((failed + 1))
   report+=("FAIL  $what (log: ${log#"$ROOT"/})")
-  echo "---- $what failed; the last lines of its log:"
-  grep -E "error|Error|FAILED|undefined reference" "$log" | head -40 || true
-  tail -n 15 "$log"
+  echo "---- $what failed; from its log:"
+  if ! grep -m 40 -E "(error|Error):|undefined reference|\*\*\* " "$log"; then
+    tail -n 20 "$log"
+  fi
 }
 
 # Configures and builds one preset, going on past errors so every broken file shows.
