@@ -56,7 +56,8 @@ TEST(ConsoleLine, WritesTheTextAndCrLf) {
     testing::internal::CaptureStdout();
     write_console_line("Error: Loading texture... x.tga");
     write_console_line("");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error: Loading texture... x.tga\r\n\r\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              std::string("Error: Loading texture... x.tga") + CAPTURED_LINE_END + CAPTURED_LINE_END);
 }
 
 } // namespace

@@ -12,6 +12,14 @@
 
 using Bytes = std::vector<uint8_t>;
 
+// A CR LF line end as GoogleTest's output capture gives it back: on Windows the capture reads its
+// file in text mode, which turns CR LF into LF.
+#ifdef _WIN32
+constexpr const char* CAPTURED_LINE_END = "\n";
+#else
+constexpr const char* CAPTURED_LINE_END = "\r\n";
+#endif
+
 // A tag that keeps this process's files apart from those of test runs going on beside it.
 inline const std::string& temp_file_tag() {
     static const std::string tag = std::to_string(std::random_device{}());

@@ -62,7 +62,7 @@ Image draw_brick_tile() {
 }
 
 // Brightness (1 - d^2)^2 of the distance d from the centre (1 at the rim); alpha is opaque inside
-// the disc and falls to 0 over its last two pixels.
+// the disc and falls to 0 over its last pixel.
 Image draw_glow() {
     Image image{GLOW_SIZE, GLOW_SIZE, 4, {}};
     image.pixels.resize(static_cast<std::size_t>(GLOW_SIZE) * GLOW_SIZE * 4);
@@ -73,7 +73,7 @@ Image draw_glow() {
             const double distance = std::sqrt(dx * dx + dy * dy);
             const double d = std::min(distance / radius, 1.0);
             const double bright = (1.0 - d * d) * (1.0 - d * d);
-            const double alpha = std::clamp((radius - distance) / 2.0, 0.0, 1.0);
+            const double alpha = std::clamp(radius - distance, 0.0, 1.0);
             uint8_t* p = &image.pixels[(static_cast<std::size_t>(y) * GLOW_SIZE + x) * 4];
             p[0] = p[1] = p[2] = alpha > 0 ? to_byte(255.0 * bright + 0.5) : 0;
             p[3] = to_byte(255.0 * alpha + 0.5);
