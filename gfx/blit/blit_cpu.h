@@ -1,0 +1,37 @@
+// Which vector instruction sets the vector members may use on this processor.
+#pragma once
+
+#include "gfx/blit/blit_rows.h"
+
+// Instruction set levels, each including the ones before it.
+enum class BlitIsa { SCALAR = 0, SSE2 = 1, SSSE3 = 2, AVX2 = 3 };
+
+// The widest level the processor (and operating system) supports, within the current limit.
+BlitIsa blit_isa();
+
+// Caps the level the vector members use (for comparing the levels with one another); a cap above
+// what the processor has changes nothing.
+void blit_limit_isa(BlitIsa limit);
+
+// The row conversions of one member at each level; a null entry means the level brings nothing
+// over the one below it.
+struct BlitRowVariants {
+    BlitRowFn scalar;
+    BlitRowFn sse2;
+    BlitRowFn ssse3;
+    BlitRowFn avx2;
+};
+
+// The row conversion of the widest level that is both supported and provided.
+BlitRowFn blit_pick_row(const BlitRowVariants& variants);
+
+#if defined(__x86_64__) || defined(__i386__)
+#define BLIT_X86 1
+// A vector row conversion where the compiler can build it, null elsewhere.
+#define BLIT_VECTOR(fn) fn
+#define BLIT_SSE2 __attribute__((target("sse2")))
+#define BLIT_SSSE3 __attribute__((target("ssse3")))
+#define BLIT_AVX2 __attribute__((target("avx2")))
+#else
+#define BLIT_VECTOR(fn) nullptr
+#endif

@@ -1,0 +1,17 @@
+// Paletted sources: one palette conversion per refresh, then a lookup per pixel.
+#include "gfx/blit/blit_palette.h"
+
+#include "gfx/core/context.h"
+
+// Builds the display-pixel table from the palette and hands it to the row walk.
+void blit_paletted_rows(uint8_t* dest, int32_t pitch, PaletteConvertFn convert, BlitRowFn row) {
+    const GfxContext* ctx = gfx_context;
+    if (!ctx || !ctx->palette) {
+        return;
+    }
+    uint32_t display[256];
+    for (int i = 0; i < 256; ++i) {
+        display[i] = convert(ctx->palette[i]);
+    }
+    blit_dirty_rows(dest, pitch, 1, row, display);
+}

@@ -1,0 +1,147 @@
+// Vector members for 32-bit framebuffers.
+#include "gfx/blit/blit_cpu.h"
+#include "gfx/blit/blit_rows.h"
+#include "gfx/blit/blit_scalar_rows.h"
+#include "gfx/blit/blit_vector_pack.h"
+#include "gfx/blit/blitter.h"
+
+namespace {
+
+#ifdef BLIT_X86
+
+// Loads four 32-bit pixels.
+BLIT_SSE2 inline __m128i load_4_pixels(const uint8_t* src) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(src));
+}
+
+// Takes `mask` of `p` shifted right by `right` (left when negative).
+template <int right>
+BLIT_SSE2 inline __m128i field(__m128i p, uint32_t mask) {
+    const __m128i shifted = right >= 0 ? _mm_srli_epi32(p, right) : _mm_slli_epi32(p, -right);
+    return _mm_and_si128(shifted, _mm_set1_epi32(static_cast<int>(mask)));
+}
+
+// Packs four 32-bit pixels to 16 bits in each lane, for the display format `Format`.
+struct To15 {
+    BLIT_SSE2 static __m128i pack(__m128i p) {
+        return _mm_or_si128(_mm_or_si128(field<9>(p, 0x7C00), field<6>(p, 0x3E0)), field<3>(p, 0x1F));
+    }
+};
+struct To15RedLow {
+    BLIT_SSE2 static __m128i pack(__m128i p) {
+        return _mm_or_si128(_mm_or_si128(field<-7>(p, 0x7C00), field<6>(p, 0x3E0)), field<19>(p, 0x1F));
+    }
+};
+struct To16 {
+    BLIT_SSE2 static __m128i pack(__m128i p) {
+        return _mm_or_si128(_mm_or_si128(field<8>(p, 0xF800), field<5>(p, 0x7E0)), field<3>(p, 0x1F));
+    }
+};
+struct To16RedLow {
+    BLIT_SSE2 static __m128i pack(__m128i p) {
+        return _mm_or_si128(_mm_or_si128(field<-8>(p, 0xF800), field<5>(p, 0x7E0)), field<19>(p, 0x1F));
+    }
+};
+
+// 15- or 16-bit pixels, eight per step; each 32-bit lane is sign-extended from its low half so
+// the signed narrowing keeps all sixteen bits.
+template <typename Format, BlitRowFn tail>
+BLIT_SSE2 void row_32_to_16_bits_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const __m128i a = _mm_srai_epi32(_mm_slli_epi32(Format::pack(load_4_pixels(src + 4 * x)), 16), 16);
+        const __m128i b = _mm_srai_epi32(_mm_slli_epi32(Format::pack(load_4_pixels(src + 4 * x + 16)), 16), 16);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 2 * x), _mm_packs_epi32(a, b));
+    }
+    tail(dst + 2 * x, src + 4 * x, count - x, table);
+}
+
+// Red and blue exchanged, four per step, with shifts and masks.
+BLIT_SSE2 void row_32_to_32_redlow_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    int x = 0;
+    for (; x + 4 <= count; x += 4) {
+        const __m128i p = load_4_pixels(src + 4 * x);
+        const __m128i swapped = _mm_or_si128(_mm_or_si128(field<0>(p, 0xFF00), field<16>(p, 0xFF)), field<-16>(p, 0xFF0000));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 4 * x), swapped);
+    }
+    row_32_to_32_redlow(dst + 4 * x, src + 4 * x, count - x, table);
+}
+
+// Red and blue exchanged, eight per step, with one byte shuffle.
+BLIT_AVX2 void row_32_to_32_redlow_avx2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    const __m256i order = _mm256_setr_epi8(2, 1, 0, -1, 6, 5, 4, -1, 10, 9, 8, -1, 14, 13, 12, -1,
+                                           2, 1, 0, -1, 6, 5, 4, -1, 10, 9, 8, -1, 14, 13, 12, -1);
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + 4 * x));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + 4 * x), _mm256_shuffle_epi8(p, order));
+    }
+    row_32_to_32_redlow(dst + 4 * x, src + 4 * x, count - x, table);
+}
+
+// 24-bit pixels, sixteen per step, bytes B, G, R (or R, G, B with `swap`).
+template <bool swap, BlitRowFn tail>
+BLIT_SSSE3 void row_32_to_24_ssse3(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    const __m128i order = swap ? pack24_swap_order() : pack24_keep_order();
+    int x = 0;
+    for (; x + 16 <= count; x += 16) {
+        const uint8_t* s = src + 4 * x;
+        store_48(dst + 3 * x, load_4_pixels(s), load_4_pixels(s + 16), load_4_pixels(s + 32), load_4_pixels(s + 48),
+                 order);
+    }
+    tail(dst + 3 * x, src + 4 * x, count - x, table);
+}
+
+#endif
+
+constexpr BlitRowVariants ROWS_32_TO_15 = {
+    row_32_to_15, BLIT_VECTOR((row_32_to_16_bits_sse2<To15, row_32_to_15>)), nullptr, nullptr};
+constexpr BlitRowVariants ROWS_32_TO_15_REDLOW = {
+    row_32_to_15_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To15RedLow, row_32_to_15_redlow>)), nullptr, nullptr};
+constexpr BlitRowVariants ROWS_32_TO_16 = {
+    row_32_to_16, BLIT_VECTOR((row_32_to_16_bits_sse2<To16, row_32_to_16>)), nullptr, nullptr};
+constexpr BlitRowVariants ROWS_32_TO_16_REDLOW = {
+    row_32_to_16_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To16RedLow, row_32_to_16_redlow>)), nullptr, nullptr};
+constexpr BlitRowVariants ROWS_32_TO_24 = {
+    row_32_to_24, nullptr, BLIT_VECTOR((row_32_to_24_ssse3<false, row_32_to_24>)), nullptr};
+constexpr BlitRowVariants ROWS_32_TO_24_REDLOW = {
+    row_32_to_24_redlow, nullptr, BLIT_VECTOR((row_32_to_24_ssse3<true, row_32_to_24_redlow>)), nullptr};
+constexpr BlitRowVariants ROWS_32_TO_32_REDLOW = {
+    row_32_to_32_redlow, BLIT_VECTOR(row_32_to_32_redlow_sse2), nullptr, BLIT_VECTOR(row_32_to_32_redlow_avx2)};
+
+} // namespace
+
+// 32-bit framebuffer to a 15-bit red-high display.
+void blit_32_to_15_mmx(uint8_t* dest, int32_t pitch) {
+    blit_dirty_rows(dest, pitch, 4, blit_pick_row(ROWS_32_TO_15), nullptr);
+}
+
+// 32-bit framebuffer to a 15-bit red-low display.
+void blit_32_to_15_redlow_mmx(uint8_t* dest, int32_t pitch) {
+    blit_dirty_rows(dest, pitch, 4, blit_pick_row(ROWS_32_TO_15_REDLOW), nullptr);
+}
+
+// 32-bit framebuffer to a 16-bit red-high display.
+void blit_32_to_16_mmx(uint8_t* dest, int32_t pitch) {
+    blit_dirty_rows(dest, pitch, 4, blit_pick_row(ROWS_32_TO_16), nullptr);
+}
+
+// 32-bit framebuffer to a 16-bit red-low display.
+void blit_32_to_16_redlow_mmx(uint8_t* dest, int32_t pitch) {
+    blit_dirty_rows(dest, pitch, 4, blit_pick_row(ROWS_32_TO_16_REDLOW), nullptr);
+}
+
+// 32-bit framebuffer to a 24-bit display, bytes B, G, R.
+void blit_32_to_24_mmx(uint8_t* dest, int32_t pitch) {
+    blit_dirty_rows(dest, pitch, 4, blit_pick_row(ROWS_32_TO_24), nullptr);
+}
+
+// 32-bit framebuffer to a 24-bit display, bytes R, G, B.
+void blit_32_to_24_redlow_mmx(uint8_t* dest, int32_t pitch) {
+    blit_dirty_rows(dest, pitch, 4, blit_pick_row(ROWS_32_TO_24_REDLOW), nullptr);
+}
+
+// 32-bit framebuffer to a 32-bit red-low display.
+void blit_32_to_32_redlow_mmx(uint8_t* dest, int32_t pitch) {
+    blit_dirty_rows(dest, pitch, 4, blit_pick_row(ROWS_32_TO_32_REDLOW), nullptr);
+}
