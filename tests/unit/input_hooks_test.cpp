@@ -213,8 +213,3 @@ TEST_F(InputHooks, SetmousePassesItsArgumentsToTheDriver) {
     EXPECT_EQ(test_driver_log.set_mouse_args[2], 0);
     EXPECT_EQ(test_driver_log.flags_in_slot[0] & CTX_AUTO_LOCKED, CTX_AUTO_LOCKED);
 }
-
-TEST(IdleHooks, DoNothingAndAnswerZero) {
-    gfx_nop();
-    EXPECT_EQ(gfx_return_zero(), 0);
-}
