@@ -18,7 +18,8 @@ int gfx_set_mode(const ScreenModeInfo* info, int mode, int depth, int num_pages,
 void gfx_exit_hook();
 
 // Frees the context's text pages and, when allocate is non-zero, makes fresh blank ones.
-void gfx_text_pages_reset(int allocate);
+// Returns 0, or -1 when memory runs out (the context is then left without text pages).
+int gfx_text_pages_reset(int allocate);
 
 // Sets the cells x1 <= x < x2, y1 <= y < y2 of text page `page` to (code, fg, bg).
 void gfx_text_fill_cells(int x1, int y1, int x2, int y2, int page, int code, uint32_t fg,
