@@ -34,7 +34,7 @@ int translate_enhanced(int scancode, uint32_t state) {
     return -1;
 }
 
-// The character ch's other case, as the C library classifies it.
+// The other case of character u, as the C library classifies it; u itself when it has none.
 unsigned other_case(unsigned u) {
     if (u > 255) {
         return u;
