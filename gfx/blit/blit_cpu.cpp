@@ -5,12 +5,15 @@
 
 namespace {
 
-std::atomic<int> isa_limit{static_cast<int>(BlitIsa::AVX2)};
+std::atomic<int> isa_limit{static_cast<int>(BlitIsa::AVX512_VBMI)};
 
 // What the processor supports, asked once.
 BlitIsa detect_isa() {
 #if defined(__x86_64__) || defined(__i386__)
     __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi")) {
+        return BlitIsa::AVX512_VBMI;
+    }
     if (__builtin_cpu_supports("avx2")) {
         return BlitIsa::AVX2;
     }
@@ -26,16 +29,22 @@ BlitIsa detect_isa() {
 
 } // namespace
 
+// The supported level, detected once, capped by the current limit.
 BlitIsa blit_isa() {
     static const BlitIsa supported = detect_isa();
     const int limit = isa_limit.load(std::memory_order_relaxed);
     return static_cast<int>(supported) < limit ? supported : static_cast<BlitIsa>(limit);
 }
 
+// Sets the cap on the level.
 void blit_limit_isa(BlitIsa limit) { isa_limit.store(static_cast<int>(limit), std::memory_order_relaxed); }
 
+// The widest provided conversion the processor can run.
 BlitRowFn blit_pick_row(const BlitRowVariants& variants) {
     const BlitIsa isa = blit_isa();
+    if (isa >= BlitIsa::AVX512_VBMI && variants.avx512_vbmi) {
+        return variants.avx512_vbmi;
+    }
     if (isa >= BlitIsa::AVX2 && variants.avx2) {
         return variants.avx2;
     }

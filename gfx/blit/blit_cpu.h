@@ -4,7 +4,7 @@
 #include "gfx/blit/blit_rows.h"
 
 // Instruction set levels, each including the ones before it.
-enum class BlitIsa { SCALAR = 0, SSE2 = 1, SSSE3 = 2, AVX2 = 3 };
+enum class BlitIsa { SCALAR = 0, SSE2 = 1, SSSE3 = 2, AVX2 = 3, AVX512_VBMI = 4 };
 
 // The widest level the processor (and operating system) supports, within the current limit.
 BlitIsa blit_isa();
@@ -20,6 +20,7 @@ struct BlitRowVariants {
     BlitRowFn sse2;
     BlitRowFn ssse3;
     BlitRowFn avx2;
+    BlitRowFn avx512_vbmi;
 };
 
 // The row conversion of the widest level that is both supported and provided.
@@ -32,6 +33,7 @@ BlitRowFn blit_pick_row(const BlitRowVariants& variants);
 #define BLIT_SSE2 __attribute__((target("sse2")))
 #define BLIT_SSSE3 __attribute__((target("ssse3")))
 #define BLIT_AVX2 __attribute__((target("avx2")))
+#define BLIT_AVX512_VBMI __attribute__((target("avx512f,avx512bw,avx512vbmi")))
 #else
 #define BLIT_VECTOR(fn) nullptr
 #endif

@@ -102,21 +102,21 @@ BLIT_SSSE3 void row_16_to_24_ssse3(uint8_t* dst, const uint8_t* src, int count, 
 
 #endif
 
-constexpr BlitRowVariants ROWS_16_TO_15 = {row_16_to_15, BLIT_VECTOR(row_16_to_15_sse2), nullptr, nullptr};
+constexpr BlitRowVariants ROWS_16_TO_15 = {row_16_to_15, BLIT_VECTOR(row_16_to_15_sse2), nullptr, nullptr, nullptr};
 constexpr BlitRowVariants ROWS_16_TO_15_REDLOW = {row_16_to_15_redlow, BLIT_VECTOR(row_16_to_15_redlow_sse2),
-                                                  nullptr, nullptr};
+                                                  nullptr, nullptr, nullptr};
 constexpr BlitRowVariants ROWS_16_TO_16_REDLOW = {row_16_to_16_redlow, BLIT_VECTOR(row_16_to_16_redlow_sse2),
-                                                  nullptr, nullptr};
+                                                  nullptr, nullptr, nullptr};
 // Index 0: the table holds the red-high expansion, 1: red-low, 2: anything else.
 constexpr BlitRowVariants ROWS_16_TO_24[3] = {
-    {row_16_to_24, nullptr, BLIT_VECTOR(row_16_to_24_ssse3<false>), nullptr},
-    {row_16_to_24, nullptr, BLIT_VECTOR(row_16_to_24_ssse3<true>), nullptr},
-    {row_16_to_24, nullptr, nullptr, nullptr},
+    {row_16_to_24, nullptr, BLIT_VECTOR(row_16_to_24_ssse3<false>), nullptr, nullptr},
+    {row_16_to_24, nullptr, BLIT_VECTOR(row_16_to_24_ssse3<true>), nullptr, nullptr},
+    {row_16_to_24, nullptr, nullptr, nullptr, nullptr},
 };
 constexpr BlitRowVariants ROWS_16_TO_32[3] = {
-    {row_16_to_32, BLIT_VECTOR(row_16_to_32_sse2<false>), nullptr, nullptr},
-    {row_16_to_32, BLIT_VECTOR(row_16_to_32_sse2<true>), nullptr, nullptr},
-    {row_16_to_32, nullptr, nullptr, nullptr},
+    {row_16_to_32, BLIT_VECTOR(row_16_to_32_sse2<false>), nullptr, nullptr, nullptr},
+    {row_16_to_32, BLIT_VECTOR(row_16_to_32_sse2<true>), nullptr, nullptr, nullptr},
+    {row_16_to_32, nullptr, nullptr, nullptr, nullptr},
 };
 
 // Which expansion gfx_colour_lookup holds: 0 red-high, 1 red-low, 2 neither (the vector code

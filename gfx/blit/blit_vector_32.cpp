@@ -95,19 +95,19 @@ BLIT_SSSE3 void row_32_to_24_ssse3(uint8_t* dst, const uint8_t* src, int count, 
 #endif
 
 constexpr BlitRowVariants ROWS_32_TO_15 = {
-    row_32_to_15, BLIT_VECTOR((row_32_to_16_bits_sse2<To15, row_32_to_15>)), nullptr, nullptr};
+    row_32_to_15, BLIT_VECTOR((row_32_to_16_bits_sse2<To15, row_32_to_15>)), nullptr, nullptr, nullptr};
 constexpr BlitRowVariants ROWS_32_TO_15_REDLOW = {
-    row_32_to_15_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To15RedLow, row_32_to_15_redlow>)), nullptr, nullptr};
+    row_32_to_15_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To15RedLow, row_32_to_15_redlow>)), nullptr, nullptr, nullptr};
 constexpr BlitRowVariants ROWS_32_TO_16 = {
-    row_32_to_16, BLIT_VECTOR((row_32_to_16_bits_sse2<To16, row_32_to_16>)), nullptr, nullptr};
+    row_32_to_16, BLIT_VECTOR((row_32_to_16_bits_sse2<To16, row_32_to_16>)), nullptr, nullptr, nullptr};
 constexpr BlitRowVariants ROWS_32_TO_16_REDLOW = {
-    row_32_to_16_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To16RedLow, row_32_to_16_redlow>)), nullptr, nullptr};
+    row_32_to_16_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To16RedLow, row_32_to_16_redlow>)), nullptr, nullptr, nullptr};
 constexpr BlitRowVariants ROWS_32_TO_24 = {
-    row_32_to_24, nullptr, BLIT_VECTOR((row_32_to_24_ssse3<false, row_32_to_24>)), nullptr};
+    row_32_to_24, nullptr, BLIT_VECTOR((row_32_to_24_ssse3<false, row_32_to_24>)), nullptr, nullptr};
 constexpr BlitRowVariants ROWS_32_TO_24_REDLOW = {
-    row_32_to_24_redlow, nullptr, BLIT_VECTOR((row_32_to_24_ssse3<true, row_32_to_24_redlow>)), nullptr};
+    row_32_to_24_redlow, nullptr, BLIT_VECTOR((row_32_to_24_ssse3<true, row_32_to_24_redlow>)), nullptr, nullptr};
 constexpr BlitRowVariants ROWS_32_TO_32_REDLOW = {
-    row_32_to_32_redlow, BLIT_VECTOR(row_32_to_32_redlow_sse2), nullptr, BLIT_VECTOR(row_32_to_32_redlow_avx2)};
+    row_32_to_32_redlow, BLIT_VECTOR(row_32_to_32_redlow_sse2), nullptr, BLIT_VECTOR(row_32_to_32_redlow_avx2), nullptr};
 
 } // namespace
 

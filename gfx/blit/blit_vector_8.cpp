@@ -1,5 +1,5 @@
 // Vector members for paletted framebuffers: the palette is turned into display pixels once, then
-// the rows are looked up in that table with gathers.
+// the rows are looked up in that table with byte permutes (or gathers for 24-bit displays).
 #include "gfx/blit/blit_cpu.h"
 #include "gfx/blit/blit_palette.h"
 #include "gfx/blit/blit_pixel.h"
@@ -11,26 +11,10 @@ namespace {
 
 #ifdef BLIT_X86
 
-// Looks up eight palette indices in the display-pixel table.
-BLIT_AVX2 inline __m256i gather_8(const uint8_t* src, const uint32_t* table) {
-    const __m256i index = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(src)));
-    return _mm256_i32gather_epi32(reinterpret_cast<const int*>(table), index, 4);
-}
-
 // Looks up four palette indices in the display-pixel table.
 BLIT_AVX2 inline __m128i gather_4(const uint8_t* src, const uint32_t* table) {
     const __m128i index = _mm_cvtepu8_epi32(_mm_cvtsi32_si128(static_cast<int>(load_32(src))));
     return _mm_i32gather_epi32(reinterpret_cast<const int*>(table), index, 4);
-}
-
-// 15- or 16-bit pixels, sixteen per step.
-BLIT_AVX2 void row_lut_to_16_avx2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
-    int x = 0;
-    for (; x + 16 <= count; x += 16) {
-        const __m256i packed = _mm256_packus_epi32(gather_8(src + x, table), gather_8(src + x + 8, table));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + 2 * x), _mm256_permute4x64_epi64(packed, 0xD8));
-    }
-    row_lut_to_16(dst + 2 * x, src + x, count - x, table);
 }
 
 // 24-bit pixels, sixteen per step.
@@ -45,20 +29,108 @@ BLIT_AVX2 void row_lut_to_24_avx2(uint8_t* dst, const uint8_t* src, int count, c
     row_lut_to_24(dst + 3 * x, src + x, count - x, table);
 }
 
-// 32-bit pixels, eight per step.
-BLIT_AVX2 void row_lut_to_32_avx2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+// One 64-entry-wide byte table lookup: byte k of the display pixels of 64 palette indices.
+BLIT_AVX512_VBMI inline __m512i lookup_plane(const uint8_t* plane, __m512i index, __mmask64 upper) {
+    const __m512i* quarters = reinterpret_cast<const __m512i*>(plane);
+    const __m512i low = _mm512_permutex2var_epi8(_mm512_loadu_si512(quarters), index, _mm512_loadu_si512(quarters + 1));
+    const __m512i high =
+        _mm512_permutex2var_epi8(_mm512_loadu_si512(quarters + 2), index, _mm512_loadu_si512(quarters + 3));
+    return _mm512_mask_blend_epi8(upper, low, high);
+}
+
+// Puts 128-bit lanes back in pixel order after lane-wise interleaving: lanes (a0 a1 a2 a3),
+// (b0 b1 b2 b3) become (a0 b0 a1 b1), (a2 b2 a3 b3).
+BLIT_AVX512_VBMI inline void interleave_lanes(__m512i a, __m512i b, __m512i* first, __m512i* second) {
+    *first = _mm512_maskz_shuffle_i32x4(0xFFFF, _mm512_maskz_shuffle_i32x4(0xFFFF, a, b, 0x44), _mm512_maskz_shuffle_i32x4(0xFFFF, a, b, 0x44), 0xD8);
+    *second = _mm512_maskz_shuffle_i32x4(0xFFFF, _mm512_maskz_shuffle_i32x4(0xFFFF, a, b, 0xEE), _mm512_maskz_shuffle_i32x4(0xFFFF, a, b, 0xEE), 0xD8);
+}
+
+// 15- or 16-bit pixels, sixty-four per step, from two byte planes.
+BLIT_AVX512_VBMI void row_lut_to_16_vbmi(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    const uint8_t* planes = reinterpret_cast<const uint8_t*>(table + 256);
     int x = 0;
-    for (; x + 8 <= count; x += 8) {
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + 4 * x), gather_8(src + x, table));
+    for (; x + 64 <= count; x += 64) {
+        const __m512i index = _mm512_loadu_si512(src + x);
+        const __mmask64 upper = _mm512_movepi8_mask(index);
+        const __m512i b0 = lookup_plane(planes, index, upper);
+        const __m512i b1 = lookup_plane(planes + 256, index, upper);
+        __m512i first, second;
+        interleave_lanes(_mm512_unpacklo_epi8(b0, b1), _mm512_unpackhi_epi8(b0, b1), &first, &second);
+        _mm512_storeu_si512(dst + 2 * x, first);
+        _mm512_storeu_si512(dst + 2 * x + 64, second);
+    }
+    row_lut_to_16(dst + 2 * x, src + x, count - x, table);
+}
+
+// Looks up 64 palette indices in the four byte planes and returns their 32-bit display pixels
+// in order, sixteen to a register.
+BLIT_AVX512_VBMI inline void lookup_64(const uint8_t* planes, const uint8_t* src, __m512i out[4]) {
+    const __m512i index = _mm512_loadu_si512(src);
+    const __mmask64 upper = _mm512_movepi8_mask(index);
+    const __m512i b0 = lookup_plane(planes, index, upper);
+    const __m512i b1 = lookup_plane(planes + 256, index, upper);
+    const __m512i b2 = lookup_plane(planes + 512, index, upper);
+    const __m512i b3 = lookup_plane(planes + 768, index, upper);
+    const __m512i lo01 = _mm512_unpacklo_epi8(b0, b1);
+    const __m512i hi01 = _mm512_unpackhi_epi8(b0, b1);
+    const __m512i lo23 = _mm512_unpacklo_epi8(b2, b3);
+    const __m512i hi23 = _mm512_unpackhi_epi8(b2, b3);
+    // Lane k of w0..w3 holds pixels 16k + 0..3, 4..7, 8..11, 12..15.
+    const __m512i w0 = _mm512_unpacklo_epi16(lo01, lo23);
+    const __m512i w1 = _mm512_unpackhi_epi16(lo01, lo23);
+    const __m512i w2 = _mm512_unpacklo_epi16(hi01, hi23);
+    const __m512i w3 = _mm512_unpackhi_epi16(hi01, hi23);
+    const __m512i t0 = _mm512_maskz_shuffle_i32x4(0xFFFF, w0, w1, 0x44);
+    const __m512i t1 = _mm512_maskz_shuffle_i32x4(0xFFFF, w2, w3, 0x44);
+    const __m512i t2 = _mm512_maskz_shuffle_i32x4(0xFFFF, w0, w1, 0xEE);
+    const __m512i t3 = _mm512_maskz_shuffle_i32x4(0xFFFF, w2, w3, 0xEE);
+    out[0] = _mm512_maskz_shuffle_i32x4(0xFFFF, t0, t1, 0x88);
+    out[1] = _mm512_maskz_shuffle_i32x4(0xFFFF, t0, t1, 0xDD);
+    out[2] = _mm512_maskz_shuffle_i32x4(0xFFFF, t2, t3, 0x88);
+    out[3] = _mm512_maskz_shuffle_i32x4(0xFFFF, t2, t3, 0xDD);
+}
+
+// 24-bit pixels, sixty-four per step: the 32-bit pixels with every fourth byte squeezed out,
+// stored 48 bytes at a time.
+BLIT_AVX512_VBMI void row_lut_to_24_vbmi(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    const uint8_t* planes = reinterpret_cast<const uint8_t*>(table + 256);
+    alignas(64) uint8_t order_bytes[64];
+    for (int i = 0; i < 64; ++i) order_bytes[i] = static_cast<uint8_t>(i < 48 ? i / 3 * 4 + i % 3 : 0);
+    const __m512i order = _mm512_load_si512(order_bytes);
+    const __mmask64 first_48 = 0xFFFFFFFFFFFFull;
+    int x = 0;
+    for (; x + 64 <= count; x += 64) {
+        __m512i pixels[4];
+        lookup_64(planes, src + x, pixels);
+        for (int k = 0; k < 4; ++k) {
+            _mm512_mask_storeu_epi8(dst + 3 * x + 48 * k, first_48, _mm512_maskz_permutexvar_epi8(~0ull, order, pixels[k]));
+        }
+    }
+    row_lut_to_24(dst + 3 * x, src + x, count - x, table);
+}
+
+// 32-bit pixels, sixty-four per step, from four byte planes.
+BLIT_AVX512_VBMI void row_lut_to_32_vbmi(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    const uint8_t* planes = reinterpret_cast<const uint8_t*>(table + 256);
+    int x = 0;
+    for (; x + 64 <= count; x += 64) {
+        __m512i pixels[4];
+        lookup_64(planes, src + x, pixels);
+        for (int k = 0; k < 4; ++k) {
+            _mm512_storeu_si512(dst + 4 * x + 64 * k, pixels[k]);
+        }
     }
     row_lut_to_32(dst + 4 * x, src + x, count - x, table);
 }
 
 #endif
 
-constexpr BlitRowVariants ROWS_LUT_TO_16 = {row_lut_to_16, nullptr, nullptr, BLIT_VECTOR(row_lut_to_16_avx2)};
-constexpr BlitRowVariants ROWS_LUT_TO_24 = {row_lut_to_24, nullptr, nullptr, BLIT_VECTOR(row_lut_to_24_avx2)};
-constexpr BlitRowVariants ROWS_LUT_TO_32 = {row_lut_to_32, nullptr, nullptr, BLIT_VECTOR(row_lut_to_32_avx2)};
+constexpr BlitRowVariants ROWS_LUT_TO_16 = {row_lut_to_16, nullptr, nullptr, nullptr,
+                                           BLIT_VECTOR(row_lut_to_16_vbmi)};
+constexpr BlitRowVariants ROWS_LUT_TO_24 = {row_lut_to_24, nullptr, nullptr, BLIT_VECTOR(row_lut_to_24_avx2),
+                                           BLIT_VECTOR(row_lut_to_24_vbmi)};
+constexpr BlitRowVariants ROWS_LUT_TO_32 = {row_lut_to_32, nullptr, nullptr, nullptr,
+                                           BLIT_VECTOR(row_lut_to_32_vbmi)};
 
 } // namespace
 

@@ -50,12 +50,12 @@ const Member MEMBERS[] = {
 };
 
 const int WIDTHS[] = {1, 2, 3, 4, 5, 7, 8, 9, 15, 16, 17, 31, 32, 33, 47, 64, 71};
-const BlitIsa LEVELS[] = {BlitIsa::SCALAR, BlitIsa::SSE2, BlitIsa::SSSE3, BlitIsa::AVX2};
+const BlitIsa LEVELS[] = {BlitIsa::SCALAR, BlitIsa::SSE2, BlitIsa::SSSE3, BlitIsa::AVX2, BlitIsa::AVX512_VBMI};
 
 // Restores the vector members' full instruction set when a test ends.
 struct IsaLimit {
     explicit IsaLimit(BlitIsa limit) { blit_limit_isa(limit); }
-    ~IsaLimit() { blit_limit_isa(BlitIsa::AVX2); }
+    ~IsaLimit() { blit_limit_isa(BlitIsa::AVX512_VBMI); }
 };
 
 // Runs `blitter` on a fresh random screen and checks every destination row: dirty rows hold the
