@@ -6,9 +6,7 @@
 
 #include <cstdint>
 
-// A routine that converts the dirty rows of the visible page into a display's pixel format,
-// writing to dest with pitch bytes per row.
-using Blitter = void (*)(uint8_t* dest, int32_t pitch);
+#include "gfx/blit/blitter.h"
 
 // The body of a software driver's display thread. Its argument is the start-up event: the thread
 // signals it once its window exists and then runs while is_running is 1; a thread that cannot make
