@@ -56,6 +56,41 @@ BLIT_SSE2 void row_32_to_16_bits_sse2(uint8_t* dst, const uint8_t* src, int coun
     tail(dst + 2 * x, src + 4 * x, count - x, table);
 }
 
+// Takes `mask` of `p` shifted right by `right` (left when negative), eight pixels at a time.
+template <int right>
+BLIT_AVX2 inline __m256i field_256(__m256i p, uint32_t mask) {
+    const __m256i shifted = right >= 0 ? _mm256_srli_epi32(p, right) : _mm256_slli_epi32(p, -right);
+    return _mm256_and_si256(shifted, _mm256_set1_epi32(static_cast<int>(mask)));
+}
+
+// The 15- and 16-bit packings for eight pixels: shift amounts of the top, green and bottom
+// fields and their masks.
+template <int top_shift, uint32_t top_mask, int green_shift, uint32_t green_mask, int bottom_shift>
+struct Packing256 {
+    BLIT_AVX2 static __m256i pack(__m256i p) {
+        return _mm256_or_si256(_mm256_or_si256(field_256<top_shift>(p, top_mask), field_256<green_shift>(p, green_mask)),
+                               field_256<bottom_shift>(p, 0x1F));
+    }
+};
+using To15x8 = Packing256<9, 0x7C00, 6, 0x3E0, 3>;
+using To15RedLowx8 = Packing256<-7, 0x7C00, 6, 0x3E0, 19>;
+using To16x8 = Packing256<8, 0xF800, 5, 0x7E0, 3>;
+using To16RedLowx8 = Packing256<-8, 0xF800, 5, 0x7E0, 19>;
+
+// 15- or 16-bit pixels, sixteen per step; the unsigned narrowing works lane-wise, so the 64-bit
+// quarters are put back in order afterwards.
+template <typename Format, BlitRowFn tail>
+BLIT_AVX2 void row_32_to_16_bits_avx2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    int x = 0;
+    for (; x + 16 <= count; x += 16) {
+        const __m256i a = Format::pack(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + 4 * x)));
+        const __m256i b = Format::pack(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + 4 * x + 32)));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + 2 * x),
+                            _mm256_permute4x64_epi64(_mm256_packus_epi32(a, b), 0xD8));
+    }
+    tail(dst + 2 * x, src + 4 * x, count - x, table);
+}
+
 // Red and blue exchanged, four per step, with shifts and masks.
 BLIT_SSE2 void row_32_to_32_redlow_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
     int x = 0;
@@ -95,13 +130,17 @@ BLIT_SSSE3 void row_32_to_24_ssse3(uint8_t* dst, const uint8_t* src, int count, 
 #endif
 
 constexpr BlitRowVariants ROWS_32_TO_15 = {
-    row_32_to_15, BLIT_VECTOR((row_32_to_16_bits_sse2<To15, row_32_to_15>)), nullptr, nullptr, nullptr};
+    row_32_to_15, BLIT_VECTOR((row_32_to_16_bits_sse2<To15, row_32_to_15>)), nullptr,
+    BLIT_VECTOR((row_32_to_16_bits_avx2<To15x8, row_32_to_15>)), nullptr};
 constexpr BlitRowVariants ROWS_32_TO_15_REDLOW = {
-    row_32_to_15_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To15RedLow, row_32_to_15_redlow>)), nullptr, nullptr, nullptr};
+    row_32_to_15_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To15RedLow, row_32_to_15_redlow>)), nullptr,
+    BLIT_VECTOR((row_32_to_16_bits_avx2<To15RedLowx8, row_32_to_15_redlow>)), nullptr};
 constexpr BlitRowVariants ROWS_32_TO_16 = {
-    row_32_to_16, BLIT_VECTOR((row_32_to_16_bits_sse2<To16, row_32_to_16>)), nullptr, nullptr, nullptr};
+    row_32_to_16, BLIT_VECTOR((row_32_to_16_bits_sse2<To16, row_32_to_16>)), nullptr,
+    BLIT_VECTOR((row_32_to_16_bits_avx2<To16x8, row_32_to_16>)), nullptr};
 constexpr BlitRowVariants ROWS_32_TO_16_REDLOW = {
-    row_32_to_16_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To16RedLow, row_32_to_16_redlow>)), nullptr, nullptr, nullptr};
+    row_32_to_16_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To16RedLow, row_32_to_16_redlow>)), nullptr,
+    BLIT_VECTOR((row_32_to_16_bits_avx2<To16RedLowx8, row_32_to_16_redlow>)), nullptr};
 constexpr BlitRowVariants ROWS_32_TO_24 = {
     row_32_to_24, nullptr, BLIT_VECTOR((row_32_to_24_ssse3<false, row_32_to_24>)), nullptr, nullptr};
 constexpr BlitRowVariants ROWS_32_TO_24_REDLOW = {
