@@ -21,27 +21,19 @@ BLIT_SSE2 inline __m128i field(__m128i p, uint32_t mask) {
     return _mm_and_si128(shifted, _mm_set1_epi32(static_cast<int>(mask)));
 }
 
-// Packs four 32-bit pixels to 16 bits in each lane, for the display format `Format`.
-struct To15 {
+// The 15- and 16-bit packings for four pixels: shift amounts of the top, green and bottom fields
+// and the masks of the top and green fields.
+template <int top_shift, uint32_t top_mask, int green_shift, uint32_t green_mask, int bottom_shift>
+struct Packing128 {
     BLIT_SSE2 static __m128i pack(__m128i p) {
-        return _mm_or_si128(_mm_or_si128(field<9>(p, 0x7C00), field<6>(p, 0x3E0)), field<3>(p, 0x1F));
+        return _mm_or_si128(_mm_or_si128(field<top_shift>(p, top_mask), field<green_shift>(p, green_mask)),
+                            field<bottom_shift>(p, 0x1F));
     }
 };
-struct To15RedLow {
-    BLIT_SSE2 static __m128i pack(__m128i p) {
-        return _mm_or_si128(_mm_or_si128(field<-7>(p, 0x7C00), field<6>(p, 0x3E0)), field<19>(p, 0x1F));
-    }
-};
-struct To16 {
-    BLIT_SSE2 static __m128i pack(__m128i p) {
-        return _mm_or_si128(_mm_or_si128(field<8>(p, 0xF800), field<5>(p, 0x7E0)), field<3>(p, 0x1F));
-    }
-};
-struct To16RedLow {
-    BLIT_SSE2 static __m128i pack(__m128i p) {
-        return _mm_or_si128(_mm_or_si128(field<-8>(p, 0xF800), field<5>(p, 0x7E0)), field<19>(p, 0x1F));
-    }
-};
+using To15 = Packing128<9, 0x7C00, 6, 0x3E0, 3>;
+using To15RedLow = Packing128<-7, 0x7C00, 6, 0x3E0, 19>;
+using To16 = Packing128<8, 0xF800, 5, 0x7E0, 3>;
+using To16RedLow = Packing128<-8, 0xF800, 5, 0x7E0, 19>;
 
 // 15- or 16-bit pixels, eight per step; each 32-bit lane is sign-extended from its low half so
 // the signed narrowing keeps all sixteen bits.
@@ -63,8 +55,7 @@ BLIT_AVX2 inline __m256i field_256(__m256i p, uint32_t mask) {
     return _mm256_and_si256(shifted, _mm256_set1_epi32(static_cast<int>(mask)));
 }
 
-// The 15- and 16-bit packings for eight pixels: shift amounts of the top, green and bottom
-// fields and their masks.
+// The same packings for eight pixels.
 template <int top_shift, uint32_t top_mask, int green_shift, uint32_t green_mask, int bottom_shift>
 struct Packing256 {
     BLIT_AVX2 static __m256i pack(__m256i p) {

@@ -11,6 +11,13 @@ namespace {
 
 #ifdef BLIT_X86
 
+// Byte k of 48 bytes of 24-bit pixels comes from byte k / 3 * 4 + k % 3 of 16 32-bit pixels.
+constexpr uint8_t PACK_24_ORDER[64] = {
+    0,  1,  2,  4,  5,  6,  8,  9,  10, 12, 13, 14, 16, 17, 18, 20, 21, 22, 24, 25, 26, 28,
+    29, 30, 32, 33, 34, 36, 37, 38, 40, 41, 42, 44, 45, 46, 48, 49, 50, 52, 53, 54, 56, 57,
+    58, 60, 61, 62, 0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,
+};
+
 // Looks up four palette indices in the display-pixel table.
 BLIT_AVX2 inline __m128i gather_4(const uint8_t* src, const uint32_t* table) {
     const __m128i index = _mm_cvtepu8_epi32(_mm_cvtsi32_si128(static_cast<int>(load_32(src))));
@@ -29,7 +36,13 @@ BLIT_AVX2 void row_lut_to_24_avx2(uint8_t* dst, const uint8_t* src, int count, c
     row_lut_to_24(dst + 3 * x, src + x, count - x, table);
 }
 
-// One 64-entry-wide byte table lookup: byte k of the display pixels of 64 palette indices.
+// Picks 128-bit lanes of `a` and `b` as _mm512_shuffle_i32x4 does (the zero-masked form, with
+// every lane kept).
+template <int imm>
+BLIT_AVX512_VBMI inline __m512i lanes(__m512i a, __m512i b) { return _mm512_maskz_shuffle_i32x4(0xFFFF, a, b, imm); }
+
+// Looks 64 palette indices up in one byte plane (256 bytes, four registers): the byte of each
+// display pixel that the plane holds.
 BLIT_AVX512_VBMI inline __m512i lookup_plane(const uint8_t* plane, __m512i index, __mmask64 upper) {
     const __m512i* quarters = reinterpret_cast<const __m512i*>(plane);
     const __m512i low = _mm512_permutex2var_epi8(_mm512_loadu_si512(quarters), index, _mm512_loadu_si512(quarters + 1));
@@ -41,8 +54,10 @@ BLIT_AVX512_VBMI inline __m512i lookup_plane(const uint8_t* plane, __m512i index
 // Puts 128-bit lanes back in pixel order after lane-wise interleaving: lanes (a0 a1 a2 a3),
 // (b0 b1 b2 b3) become (a0 b0 a1 b1), (a2 b2 a3 b3).
 BLIT_AVX512_VBMI inline void interleave_lanes(__m512i a, __m512i b, __m512i* first, __m512i* second) {
-    *first = _mm512_maskz_shuffle_i32x4(0xFFFF, _mm512_maskz_shuffle_i32x4(0xFFFF, a, b, 0x44), _mm512_maskz_shuffle_i32x4(0xFFFF, a, b, 0x44), 0xD8);
-    *second = _mm512_maskz_shuffle_i32x4(0xFFFF, _mm512_maskz_shuffle_i32x4(0xFFFF, a, b, 0xEE), _mm512_maskz_shuffle_i32x4(0xFFFF, a, b, 0xEE), 0xD8);
+    const __m512i low_halves = lanes<0x44>(a, b);
+    const __m512i high_halves = lanes<0xEE>(a, b);
+    *first = lanes<0xD8>(low_halves, low_halves);
+    *second = lanes<0xD8>(high_halves, high_halves);
 }
 
 // 15- or 16-bit pixels, sixty-four per step, from two byte planes.
@@ -80,23 +95,21 @@ BLIT_AVX512_VBMI inline void lookup_64(const uint8_t* planes, const uint8_t* src
     const __m512i w1 = _mm512_unpackhi_epi16(lo01, lo23);
     const __m512i w2 = _mm512_unpacklo_epi16(hi01, hi23);
     const __m512i w3 = _mm512_unpackhi_epi16(hi01, hi23);
-    const __m512i t0 = _mm512_maskz_shuffle_i32x4(0xFFFF, w0, w1, 0x44);
-    const __m512i t1 = _mm512_maskz_shuffle_i32x4(0xFFFF, w2, w3, 0x44);
-    const __m512i t2 = _mm512_maskz_shuffle_i32x4(0xFFFF, w0, w1, 0xEE);
-    const __m512i t3 = _mm512_maskz_shuffle_i32x4(0xFFFF, w2, w3, 0xEE);
-    out[0] = _mm512_maskz_shuffle_i32x4(0xFFFF, t0, t1, 0x88);
-    out[1] = _mm512_maskz_shuffle_i32x4(0xFFFF, t0, t1, 0xDD);
-    out[2] = _mm512_maskz_shuffle_i32x4(0xFFFF, t2, t3, 0x88);
-    out[3] = _mm512_maskz_shuffle_i32x4(0xFFFF, t2, t3, 0xDD);
+    const __m512i t0 = lanes<0x44>(w0, w1);
+    const __m512i t1 = lanes<0x44>(w2, w3);
+    const __m512i t2 = lanes<0xEE>(w0, w1);
+    const __m512i t3 = lanes<0xEE>(w2, w3);
+    out[0] = lanes<0x88>(t0, t1);
+    out[1] = lanes<0xDD>(t0, t1);
+    out[2] = lanes<0x88>(t2, t3);
+    out[3] = lanes<0xDD>(t2, t3);
 }
 
 // 24-bit pixels, sixty-four per step: the 32-bit pixels with every fourth byte squeezed out,
 // stored 48 bytes at a time.
 BLIT_AVX512_VBMI void row_lut_to_24_vbmi(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
     const uint8_t* planes = reinterpret_cast<const uint8_t*>(table + 256);
-    alignas(64) uint8_t order_bytes[64];
-    for (int i = 0; i < 64; ++i) order_bytes[i] = static_cast<uint8_t>(i < 48 ? i / 3 * 4 + i % 3 : 0);
-    const __m512i order = _mm512_load_si512(order_bytes);
+    const __m512i order = _mm512_loadu_si512(PACK_24_ORDER);
     const __mmask64 first_48 = 0xFFFFFFFFFFFFull;
     int x = 0;
     for (; x + 64 <= count; x += 64) {
