@@ -99,6 +99,9 @@ TEST_F(OpenGLScreen, AClearAndAFlipShowTheClearedColour) {
 TEST_F(OpenGLScreen, FlipReportsASuccessfulSwap) { EXPECT_NE(0, opengl_flip()); }
 
 TEST(OpenGLScreenLifetime, ClosingLeavesNoWindowAndRestoresTheScreenSaver) {
+    // Wine answers the screen-saver setting from the X server only once its display driver is
+    // loaded; load it first so that every reading below comes from the same place.
+    ReleaseDC(nullptr, GetDC(nullptr));
     BOOL before = screensaver_active();
     SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, 0);
     ASSERT_TRUE(screensaver_active());
@@ -135,6 +138,21 @@ TEST(OpenGLScreenLifetime, ASecondScreenReplacesTheFirstWindow) {
     EXPECT_EQ(240, size.cy);
     EXPECT_EQ(nullptr, FindWindowA("qzgfxclass_qzgfx first", nullptr));
     EXPECT_NE(nullptr, wglGetCurrentContext());
+    gfx_screen(0, 0, 0, 0, 0);
+}
+
+TEST(OpenGLScreenLifetime, NoSwitchGivesNoMaximiseBoxAndIgnoresAltEnter) {
+    set_test_title("qzgfx fixed");
+    ASSERT_EQ(0, gfx_screen_res(640, 480, 32, 0, SCREEN_OPENGL | SCREEN_NO_SWITCH, 0));
+    HWND window = win32_window.hwnd;
+    LONG style = GetWindowLongA(window, GWL_STYLE);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    int flags = win32_window.flags;
+    EXPECT_EQ(0, SendMessageA(window, WM_SYSKEYDOWN, VK_RETURN, (1 << 29) | (0x1C << 16) | 1));
+    EXPECT_EQ(flags, win32_window.flags);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(style, GetWindowLongA(window, GWL_STYLE));
     gfx_screen(0, 0, 0, 0, 0);
 }
 
