@@ -33,7 +33,9 @@ char** rt_argv();
 
 // --- console geometry ---------------------------------------------------------------------------
 // Placing the cursor, setting the size and reading either back are console statements too: they
-// call hook slots 5, 6, 9 and 10 when those are set. Setting the text view calls slot 19 after it.
+// call hook slots 5, 6, 9 and 10 when those are set, so the graphics routines in those slots must
+// not call them back (they tell the console their column with rt_set_output_column instead).
+// Setting the text view calls slot 19 after it; the output column and the view have no slot.
 
 // Sets and reads the column at which the next console output starts (0-based); a negative column
 // is refused with runtime error 1.
