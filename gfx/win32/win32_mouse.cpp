@@ -31,7 +31,8 @@ int win32_get_mouse(int* x, int* y, int* wheel, int* buttons) {
 }
 
 // Moves the pointer to window pixel (x, y) when x >= 0; shows it for cursor > 0, hides it for
-// cursor 0. Showing and hiding is posted to the window so that it runs on the window's thread.
+// cursor 0. Showing and hiding is posted to the window so that it runs on the window's thread;
+// without a window there is nothing to post to.
 void win32_set_mouse(int x, int y, int cursor) {
     if (x >= 0) {
         POINT p = {x < win32_window.width ? x : win32_window.width - 1,
@@ -42,7 +43,7 @@ void win32_set_mouse(int x, int y, int cursor) {
     int show = -1;
     if (cursor > 0 && !win32_layer.cursor_visible) show = 1;
     if (cursor == 0 && win32_layer.cursor_visible) show = 0;
-    if (show < 0) return;
+    if (show < 0 || !win32_window.hwnd) return;
     PostMessageA(win32_window.hwnd, win32_layer.cursor_message, static_cast<WPARAM>(show), 0);
     win32_layer.cursor_visible = show;
 }
