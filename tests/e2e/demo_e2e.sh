@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# Runs the lighting demo under Wine as a user runs it: a window titled "[ Vavaz #2 ]" that shows
+# bricks and moving glows, R held re-scatters the glows, Escape ends the program with status 0;
+# started where the images are missing it prints exactly the two error lines and still runs.
+#
+# Usage: demo_e2e.sh VAVAZ_EXE REPOSITORY_ROOT WORK_DIR
+set -uo pipefail
+
+EXE=$(readlink -f "$1")
+ROOT=$(readlink -f "$2")
+WORK=$3
+TITLE='[ Vavaz #2 ]'
+TITLE_PATTERN='^\[ Vavaz #2 \]$'
+FAILURES=0
+
+rm -rf "$WORK"
+mkdir -p "$WORK/elsewhere"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=${WINEPREFIX:-$WORK/wineprefix}
+mkdir -p "$WINEPREFIX"
+
+XVFB_PID=""
+DEMO_PID=""
+
+# Stops what this script started: the demo if it still runs, then the display.
+cleanup() {
+  if [[ -n "$DEMO_PID" ]] && kill -0 "$DEMO_PID" 2>/dev/null; then
+    kill "$DEMO_PID" 2>/dev/null
+  fi
+  if [[ -n "$XVFB_PID" ]]; then
+    kill "$XVFB_PID" 2>/dev/null
+    wait "$XVFB_PID" 2>/dev/null
+  fi
+}
+trap cleanup EXIT
+
+# Records a failed check.
+fail() {
+  echo "FAIL: $*"
+  FAILURES=$((FAILURES + 1))
+}
+
+# Records a passed check.
+pass() {
+  echo "ok: $*"
+}
+
+# Starts a display of our own; its number is chosen by the server.
+: >"$WORK/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 </dev/null &
+XVFB_PID=$!
+for _ in $(seq 50); do
+  [[ -s "$WORK/display" ]] && break
+  sleep 0.1
+done
+[[ -s "$WORK/display" ]] || { echo "FAIL: no virtual display"; exit 1; }
+export DISPLAY=":$(head -1 "$WORK/display")"
+wineserver -p >/dev/null 2>&1
+
+# Starts the demo in directory $1 with its output in $2 (DEMO_PID is its process).
+start_demo() {
+  (cd "$1" && exec wine "$EXE" >"$2" 2>"$2.err") &
+  DEMO_PID=$!
+}
+
+# Waits up to 60 s for the demo's window and sets WINDOW to its id; false if none appears.
+wait_for_window() {
+  WINDOW=""
+  for _ in $(seq 600); do
+    WINDOW=$(xdotool search --name "$TITLE_PATTERN" 2>/dev/null | head -1)
+    [[ -n "$WINDOW" ]] && return 0
+    kill -0 "$DEMO_PID" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+# Holds key $2 down in window $1 for $3 seconds, as a user would.
+hold_key() {
+  xdotool windowfocus --sync "$1" >/dev/null 2>&1
+  xdotool keydown "$2"
+  sleep "$3"
+  xdotool keyup "$2"
+}
+
+# Presses Escape in window $1 and checks that the demo ends with status 0 within 20 s.
+end_with_escape() {
+  hold_key "$1" Escape 0.3
+  for _ in $(seq 200); do
+    kill -0 "$DEMO_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$DEMO_PID" 2>/dev/null; then
+    fail "$2: the demo still runs 20 s after Escape"
+    return
+  fi
+  wait "$DEMO_PID"
+  local status=$?
+  DEMO_PID=""
+  if [[ $status -eq 0 ]]; then pass "$2: Escape ends the demo with status 0"; else fail "$2: exit status $status"; fi
+}
+
+# Saves a screenshot of window $1 to $2.
+shoot() {
+  import -window "$1" "$2" 2>/dev/null
+}
+
+# The number of pixels in which pictures $1 and $2 differ by more than $3 percent.
+pixels_differing() {
+  compare -metric AE -fuzz "$3%" "$1" "$2" null: 2>&1 | sed 's/ .*//' | cut -d. -f1
+}
+
+# The mean of channel $2 (r, g or b) of picture $1, 0 to 255.
+channel_mean() {
+  convert "$1" -format "%[fx:int(255*mean.$2)]" info:
+}
+
+# --- run 1: from the repository root, where the images are --------------------------------------
+start_demo "$ROOT" "$WORK/run1.out"
+wait_for_window || { fail "run 1: no window titled '$TITLE'"; exit 1; }
+pass "run 1: a window titled '$TITLE'"
+[[ "$(xdotool getwindowname "$WINDOW")" == "$TITLE" ]] || fail "run 1: the title is not exactly '$TITLE'"
+eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+if [[ "$WIDTH" == 640 && "$HEIGHT" == 480 ]]; then pass "run 1: 640 x 480"; else fail "run 1: size ${WIDTH}x${HEIGHT}"; fi
+sleep 2
+shoot "$WINDOW" "$WORK/a.png"
+sleep 0.5
+shoot "$WINDOW" "$WORK/b.png"
+moved=$(pixels_differing "$WORK/a.png" "$WORK/b.png" 10)
+if [[ "$moved" -gt 0 ]]; then pass "run 1: the picture moves ($moved pixels changed)"; else fail "run 1: two screenshots are the same"; fi
+colours=$(convert "$WORK/a.png" -format %k info:)
+if [[ "$colours" -ge 1000 ]]; then pass "run 1: $colours colours"; else fail "run 1: only $colours colours"; fi
+red=$(channel_mean "$WORK/a.png" r)
+blue=$(channel_mean "$WORK/a.png" b)
+if [[ "$red" -gt "$blue" ]]; then pass "run 1: reddish bricks (mean red $red, blue $blue)"; else fail "run 1: no bricks (mean red $red, blue $blue)"; fi
+
+# Change between two screenshots taken close together, without R and with R held. Counting only
+# large changes, a glow that moves a few pixels barely counts, one that jumps elsewhere fully.
+shoot "$WINDOW" "$WORK/c.png"
+shoot "$WINDOW" "$WORK/d.png"
+calm=$(pixels_differing "$WORK/c.png" "$WORK/d.png" 30)
+xdotool windowfocus --sync "$WINDOW" >/dev/null 2>&1
+xdotool keydown r
+sleep 0.5
+shoot "$WINDOW" "$WORK/e.png"
+shoot "$WINDOW" "$WORK/f.png"
+xdotool keyup r
+scattered=$(pixels_differing "$WORK/e.png" "$WORK/f.png" 30)
+if [[ "$scattered" -gt $((3 * calm + 5000)) ]]; then
+  pass "run 1: holding R re-scatters the glows ($scattered pixels changed, $calm without R)"
+else
+  fail "run 1: holding R changed $scattered pixels, $calm without R"
+fi
+end_with_escape "$WINDOW" "run 1"
+if [[ -s "$WORK/run1.out" ]]; then fail "run 1: unexpected output: $(cat "$WORK/run1.out")"; else pass "run 1: no output"; fi
+
+# --- run 2: from a directory without the images ---------------------------------------------------
+start_demo "$WORK/elsewhere" "$WORK/run2.out"
+wait_for_window || { fail "run 2: no window"; exit 1; }
+sleep 2
+if kill -0 "$DEMO_PID" 2>/dev/null; then pass "run 2: still runs without its images"; else fail "run 2: ended by itself"; fi
+shoot "$WINDOW" "$WORK/g.png"
+end_with_escape "$WINDOW" "run 2"
+printf 'Error: Loading texture... resources/examples/light.tga\r\nError: Loading texture... resources/examples/brick.tga\r\n' >"$WORK/run2.expected"
+if cmp -s "$WORK/run2.out" "$WORK/run2.expected"; then
+  pass "run 2: exactly the two error lines"
+else
+  fail "run 2: output differs from the two error lines:"
+  od -c "$WORK/run2.out" | head -20
+fi
+
+echo "screenshots in $WORK"
+[[ $FAILURES -eq 0 ]]
