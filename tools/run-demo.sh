@@ -6,6 +6,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
+source "$ROOT/tools/xvfb.sh"
 DEMO=build/win64/demo/vavaz.exe
 TITLE='\[ Vavaz #2 \]'
 SHOT=$ROOT/build/vavaz-screenshot.png
@@ -55,19 +56,10 @@ if [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1; then
   exit "$status"
 fi
 
-fdfile=$LOGS/xvfb-demo-display
-: >"$fdfile"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >"$LOGS/xvfb-demo.log" 2>&1 </dev/null &
-XVFB_PID=$!
-for _ in $(seq 100); do
-  [[ -s "$fdfile" ]] && break
-  sleep 0.1
-done
-if [[ ! -s "$fdfile" ]]; then
+if ! start_xvfb "$LOGS/xvfb-demo.log"; then
   echo "could not start a virtual display (see build/logs/xvfb-demo.log)"
   exit 1
 fi
-export DISPLAY=":$(tr -d '[:space:]' <"$fdfile")"
 echo "==== no usable display: running the demo on the virtual display $DISPLAY"
 
 wineserver -p >/dev/null 2>&1 </dev/null

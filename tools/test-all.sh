@@ -5,6 +5,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
+source "$ROOT/tools/xvfb.sh"
 JOBS=${QZ_JOBS:-2}
 LOGS=$ROOT/build/logs
 mkdir -p "$LOGS"
@@ -85,19 +86,10 @@ ensure_display() {
     echo "==== using display $DISPLAY"
     return 0
   fi
-  local fdfile=$LOGS/xvfb-display
-  : >"$fdfile"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >"$LOGS/xvfb.log" 2>&1 </dev/null &
-  XVFB_PID=$!
-  for _ in $(seq 100); do
-    [[ -s "$fdfile" ]] && break
-    sleep 0.1
-  done
-  if [[ ! -s "$fdfile" ]]; then
+  if ! start_xvfb "$LOGS/xvfb.log"; then
     echo "could not start Xvfb (see build/logs/xvfb.log)"
     return 1
   fi
-  export DISPLAY=":$(tr -d '[:space:]' <"$fdfile")"
   echo "==== started Xvfb on $DISPLAY"
 }
 

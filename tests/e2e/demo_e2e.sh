@@ -8,6 +8,7 @@ set -uo pipefail
 
 EXE=$(readlink -f "$1")
 ROOT=$(readlink -f "$2")
+source "$ROOT/tools/xvfb.sh"
 WORK=$3
 TITLE='[ Vavaz #2 ]'
 TITLE_PATTERN='^\[ Vavaz #2 \]$'
@@ -47,15 +48,7 @@ pass() {
 }
 
 # Starts a display of our own; its number is chosen by the server.
-: >"$WORK/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 </dev/null &
-XVFB_PID=$!
-for _ in $(seq 50); do
-  [[ -s "$WORK/display" ]] && break
-  sleep 0.1
-done
-[[ -s "$WORK/display" ]] || { echo "FAIL: no virtual display"; exit 1; }
-export DISPLAY=":$(head -1 "$WORK/display")"
+start_xvfb "$WORK/xvfb.log" || { echo "FAIL: no virtual display"; exit 1; }
 wineserver -p >/dev/null 2>&1
 
 # Starts the demo in directory $1 with its output in $2 (DEMO_PID is its process).

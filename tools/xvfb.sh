@@ -1,0 +1,21 @@
+# Sourced by the run scripts: starts a virtual X display of our own.
+
+# Starts Xvfb on a display number the server picks, writing its output to LOG (the first argument).
+# Sets XVFB_PID and exports DISPLAY; returns 1 when no display came up within ten seconds.
+start_xvfb() {
+  local log=$1
+  local fdfile
+  fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >"$log" 2>&1 </dev/null &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    [[ -s "$fdfile" ]] && break
+    sleep 0.1
+  done
+  if [[ ! -s "$fdfile" ]]; then
+    rm -f "$fdfile"
+    return 1
+  fi
+  export DISPLAY=":$(head -1 "$fdfile" | tr -d '[:space:]')"
+  rm -f "$fdfile"
+}
