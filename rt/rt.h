@@ -76,8 +76,12 @@ void rt_sleep(int ms);
 // Whether the key with this PC scancode is down: -1 when down, 0 otherwise.
 int rt_multikey(int scancode);
 
+// rt_print's flags; the public header qzgfx.h defines the same block under the same guard.
+#ifndef QZGFX_PRINT_FLAGS_DEFINED
+#define QZGFX_PRINT_FLAGS_DEFINED
 constexpr int RT_PRINT_NEWLINE = 0x1;
 constexpr int RT_PRINT_EVEN_IF_EMPTY = 0x8;
+#endif
 
 // --- timer and random numbers -------------------------------------------------------------------
 

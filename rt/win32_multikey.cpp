@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "gfx/input/vk_scan_table.h"
+#include "rt/vk_scan_table.h"
 #include "rt/platform.h"
 #include "rt/rt.h"
 

@@ -2,7 +2,6 @@
 #include <climits>
 #include <cstdlib>
 
-#include "gfx/blit/colour_lookup.h"
 #include "gfx/core/builtin_data.h"
 #include "gfx/core/driver_choice.h"
 #include "gfx/core/module_title.h"
@@ -10,6 +9,7 @@
 #include "gfx/core/pixel.h"
 #include "gfx/core/runtime_hooks.h"
 #include "gfx/core/screen.h"
+#include "gfx/core/screen_tables.h"
 #include "gfx/core/zalloc.h"
 #include "rt/rt.h"
 
@@ -18,7 +18,7 @@ namespace {
 bool exit_hook_registered = false;
 
 // Closes the driver and frees every buffer of the current context, then the context itself and
-// the blitters' lookup table. Safe on a half-built context: unallocated buffers are null.
+// the screen's library-wide tables. Safe on a half-built context: unallocated buffers are null.
 void free_context() {
     GfxContext* ctx = gfx_context;
     if (ctx) {
@@ -41,8 +41,21 @@ void free_context() {
         std::free(ctx);
         gfx_context = nullptr;
     }
-    std::free(gfx_colour_lookup);
-    gfx_colour_lookup = nullptr;
+    for (const ScreenTable* table = SCREEN_TABLES; table->storage; ++table) {
+        std::free(*table->storage);
+        *table->storage = nullptr;
+    }
+}
+
+// Allocates every library-wide screen table; false when memory runs out.
+bool allocate_screen_tables() {
+    bool complete = true;
+    for (const ScreenTable* table = SCREEN_TABLES; table->storage; ++table) {
+        *table->storage = static_cast<uint32_t*>(
+            gfx_zalloc(static_cast<size_t>(table->entries), sizeof(uint32_t)));
+        complete = complete && *table->storage;
+    }
+    return complete;
 }
 
 // Gives the statements back to the console: no hooks, an 80 x 50 console, cursor at the top left.
@@ -126,10 +139,9 @@ bool build_buffers(GfxContext* ctx, const ScreenModeInfo* info, int mode, int de
     ctx->colour_table = static_cast<uint32_t*>(gfx_zalloc(256, sizeof(uint32_t)));
     ctx->attribute_map = static_cast<uint8_t*>(gfx_zalloc(16, 1));
     ctx->key_state = static_cast<uint8_t*>(gfx_zalloc(128, 1));
-    gfx_colour_lookup =
-        static_cast<uint32_t*>(gfx_zalloc(COLOUR_LOOKUP_ENTRIES, sizeof(uint32_t)));
+    const bool tables = allocate_screen_tables();
     return ctx->dirty_rows && ctx->palette && ctx->colour_table && ctx->attribute_map &&
-           ctx->key_state && gfx_colour_lookup;
+           ctx->key_state && tables;
 }
 
 // Undoes a half-built screen: frees it, gives the console back, reports runtime error 1.

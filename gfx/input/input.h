@@ -31,9 +31,3 @@ int gfx_multikey(int scancode);
 int gfx_getmouse(int* x, int* y, int* wheel, int* buttons);
 int gfx_setmouse(int x, int y, int cursor);
 void gfx_sleep(int ms);
-
-// Hook slot 19 (the console's view bookkeeping): does nothing on a graphics screen.
-void gfx_nop();
-
-// Hook slot 24 (consulted by no statement): returns 0.
-int gfx_return_zero();

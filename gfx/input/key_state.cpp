@@ -2,7 +2,7 @@
 #include "gfx/core/context.h"
 #include "gfx/input/input.h"
 #include "gfx/input/keyboard_seam.h"
-#include "gfx/input/vk_scan_table.h"
+#include "rt/vk_scan_table.h"
 
 // Rewrites the key_state byte of every scancode in VK_SCAN_TABLE from the keyboard state.
 // Runs on the thread that owns the window, which already holds the driver lock; a keyboard

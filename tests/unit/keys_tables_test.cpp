@@ -6,7 +6,7 @@
 
 #include "gfx/input/enhanced_key_table.h"
 #include "gfx/input/key_translation_table.h"
-#include "gfx/input/vk_scan_table.h"
+#include "rt/vk_scan_table.h"
 
 namespace {
 

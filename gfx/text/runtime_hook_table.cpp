@@ -1,13 +1,7 @@
-// The graphics operations that take over the console runtime's statements while a screen is open.
+// The graphics operations that take over the console runtime's statements while a screen is open,
+// one row per hook slot; set-mode copies them into the runtime's table (gfx/core/runtime_hooks.h).
 #include "gfx/core/runtime_hooks.h"
-
 #include "gfx/input/input.h"
-
-// Does nothing: a graphics screen keeps no console view bookkeeping.
-void gfx_nop() {}
-
-// Answers 0 for the slot that no statement consults.
-int gfx_return_zero() { return 0; }
 
 const RuntimeHooks GFX_RUNTIME_HOOKS = {
     gfx_inkey,       //  0
@@ -36,9 +30,3 @@ const RuntimeHooks GFX_RUNTIME_HOOKS = {
     gfx_sleep,       // 23
     gfx_return_zero, // 24
 };
-
-// Copies the graphics operations into the runtime's hook table.
-void gfx_install_hooks() { rt_hooks = GFX_RUNTIME_HOOKS; }
-
-// Empties the runtime's hook table.
-void gfx_clear_hooks() { rt_hooks = RuntimeHooks{}; }

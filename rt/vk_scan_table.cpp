@@ -1,5 +1,5 @@
 // The scancode to virtual-key table used to sample key state from the keyboard.
-#include "gfx/input/vk_scan_table.h"
+#include "rt/vk_scan_table.h"
 
 const VkScanRow VK_SCAN_TABLE[VK_SCAN_TABLE_ROWS + 1] = {
     {1, 27, 0},     // Escape

@@ -1,4 +1,7 @@
 // Which Win32 virtual keys set each PC keyboard scancode's pressed flag.
+//
+// The runtime keeps it because its console multikey answers from it before any screen exists; the
+// graphics library samples its key state through the same rows.
 #pragma once
 
 #include <cstdint>
