@@ -1,0 +1,38 @@
+// Uses the library through the public header only, as a program outside the tree does.
+#include <qzgfx.h>
+
+#include "tests/unit/public_header_probe.h"
+
+// The public constants, read where no internal header can supply its own definitions.
+std::vector<int> public_header_constants() {
+    return {SCREEN_FULLSCREEN,     SCREEN_OPENGL,       SCREEN_NO_SWITCH, SCREEN_STENCIL_BUFFER,
+            SCREEN_ACCUM_BUFFER,   SCREEN_NULL,         RT_PRINT_NEWLINE, RT_PRINT_EVEN_IF_EMPTY};
+}
+
+// Opens the screen and reads its geometry back.
+int public_header_open_screen() {
+    if (gfx_screen(13, 0, 1, SCREEN_NULL, 0) != 0) {
+        return 1;
+    }
+    int width = 0, height = 0, depth = 0, pitch = 0;
+    if (gfx_screen_info(&width, &height, &depth, &pitch) != 0 || width != 320 || height != 200 ||
+        depth != 8 || pitch != 320) {
+        return 2;
+    }
+    return 0;
+}
+
+// Draws through the program's lock, addressing rows by the pitch the screen reports.
+int public_header_draw_diagonal() {
+    int pitch = 0;
+    gfx_screen_info(nullptr, nullptr, nullptr, &pitch);
+    uint8_t* pixels = gfx_screen_lock();
+    if (!pixels) {
+        return 1;
+    }
+    for (int i = 0; i < 64; ++i) {
+        pixels[i * pitch + i] = static_cast<uint8_t>(i + 1);
+    }
+    gfx_screen_unlock(0, 63);
+    return 0;
+}
