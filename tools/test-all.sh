@@ -80,6 +80,19 @@ run_tests() {
   fi
 }
 
+# Installs a built preset to a temporary prefix and builds and runs programs outside the tree
+# against the installed package (tests/package/package_test.sh); counts as one test.
+run_package_test() {
+  local preset=$1 log=$LOGS/package-$1.log
+  echo "==== package $preset"
+  if bash tests/package/package_test.sh "$preset" >"$log" 2>&1; then
+    passed=$((passed + 1))
+    report+=("ok    package $preset")
+  else
+    step_failed "package $preset" "$log"
+  fi
+}
+
 # Makes DISPLAY name a usable X display, starting a virtual one when there is none.
 ensure_display() {
   if [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1; then
@@ -118,10 +131,13 @@ build_preset win64
 build_preset win32
 
 run_tests native
+run_package_test native
+run_package_test win32
 
 if ensure_display; then
   warm_wine
   run_tests win64
+  run_package_test win64
 else
   step_failed "X display for the Windows tests" "$LOGS/xvfb.log"
 fi
