@@ -182,7 +182,7 @@ end_with_escape "$WINDOW" "run 2"
 # few colours, black around them, every channel of a square at least (128/255)^2 * 255 = 64.
 read -r colours lit dimmest < <(convert "$WORK/g.png" -format %c histogram:info:- |
   awk -F'[(),:]+' '{ n++; r = $3 + 0; g = $4 + 0; b = $5 + 0
-                     if (r + g + b > 0) { lit += $2; m = r < g ? r : g; m = m < b ? m : b
+                     if (r + g + b > 0) { lit += $1; m = r < g ? r : g; m = m < b ? m : b
                                           if (dim == "" || m < dim) dim = m } }
                    END { print n, lit + 0, (dim == "" ? -1 : dim) }')
 if [[ "$colours" -le 64 && "$lit" -gt 0 && "$dimmest" -ge 63 ]]; then
