@@ -29,8 +29,8 @@ struct Font {
     uint8_t monospace;                     // nonzero: every character advances 16 pixels
 };
 
-// Loads the glyph sheet and the metrics, and makes the display lists. Glyph 160 always advances
-// 16 pixels. False when the sheet could not be loaded or the metrics file is missing or shorter
+// Loads the glyph sheet and the metrics, and makes the display lists. Glyph 160's width is always
+// 16, whatever the metrics file holds. False when the sheet could not be loaded or the metrics file is missing or shorter
 // than 4096 bytes; the glyphs it did not supply keep their values, and the font is still usable.
 bool build_font(Font& font, const char* sheet_file, const char* metrics_file);
 
@@ -49,7 +49,7 @@ int32_t text_width(const Font& font, const char* text);
 // Deletes the font's display lists (not its texture).
 void delete_font(Font& font);
 
-// Reads the metrics file's first 4096 bytes into font.glyphs, field by field: fields the file does
-// not reach keep their values. Glyph 160's width is then set to 16. False when the file is missing
-// or shorter than 4096 bytes.
+// The metrics half of build_font: reads the metrics file's first 4096 bytes into font.glyphs,
+// field by field (fields the file does not reach keep their values), then sets glyph 160's width
+// to 16. False when the file is missing or shorter than 4096 bytes.
 bool read_font_metrics(Font& font, const char* metrics_file);
