@@ -15,3 +15,8 @@ std::size_t bytes_left_in_file(std::FILE* file);
 // describe that many pixels.
 bool image_byte_count(long long width, long long height, int bytes_per_pixel,
                       std::size_t bytes_left, std::size_t* byte_count);
+
+// Computes the bytes of one stored row of width pixels of bits_per_pixel bits, padded to a
+// multiple of 4 bytes, into *row_bytes. False when width or bits_per_pixel is not positive or the
+// row does not fit in memory (the bound image_byte_count uses).
+bool padded_row_bytes(long long width, int bits_per_pixel, std::size_t* row_bytes);

@@ -36,7 +36,8 @@ void read_palette(std::FILE* file, long offset, uint32_t count, uint8_t (&palett
 } // namespace
 
 // Decodes an uncompressed 8-bit or 24-bit bitmap row by row from the file header's pixel offset,
-// skipping each row's padding; rows past the end of the file stay zero.
+// skipping each row's padding; rows past the end of the file stay zero, but the file must hold at
+// least one whole row.
 bool read_bmp(Texture& texture, const char* file_name) {
     std::FILE* file = std::fopen(file_name, "rb");
     if (file == nullptr) {
@@ -66,14 +67,18 @@ bool read_bmp(Texture& texture, const char* file_name) {
                                        std::min<uint32_t>(info_size, 0x10000), BMP_INFO_HEADER_SIZE));
         read_palette(file, palette_offset, read_u32(info + 32), palette);
     }
+    // Every size is checked before use: a row wider than the rest of the file cannot be stored
+    // in it, and an unchecked row size wraps on 32-bit builds for widths near 2^32 / bit_count.
+    const bool at_data = std::fseek(file, static_cast<long>(data_offset), SEEK_SET) == 0;
+    const std::size_t data_left = at_data ? bytes_left_in_file(file) : 0;
     std::size_t total = 0;
-    if (std::fseek(file, static_cast<long>(data_offset), SEEK_SET) != 0 ||
-        !image_byte_count(width, height, 3, bytes_left_in_file(file), &total)) {
+    std::size_t file_row = 0;
+    if (!at_data || !image_byte_count(width, height, 3, data_left, &total) ||
+        !padded_row_bytes(width, bit_count, &file_row) || file_row > data_left) {
         std::fclose(file);
         return false;
     }
     uint8_t* pixels = static_cast<uint8_t*>(std::calloc(total, 1));
-    const std::size_t file_row = ((static_cast<std::size_t>(width) * bit_count + 31) / 32) * 4;
     uint8_t* row = static_cast<uint8_t*>(std::malloc(file_row));
     if (pixels == nullptr || row == nullptr) {
         std::free(pixels);

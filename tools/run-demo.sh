@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up whatever is missing, builds the Windows programs and runs the lighting demo under Wine
 # from the repository root. With a usable X display the demo runs in a window until Escape; with
-# none it runs for a few seconds on a virtual display, a screenshot is saved (its path is
-# printed), and the demo is ended with Escape as a user would end it.
+# none it runs for a few seconds on a virtual display, a screenshot of its window is saved (its
+# path is printed), and the demo is ended with Escape as a user would end it.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -80,7 +80,7 @@ if [[ -z "$window" ]]; then
 fi
 
 sleep 4
-import -window root "$SHOT"
+import -window "$window" "$SHOT"
 echo "screenshot: $SHOT"
 
 timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null || true

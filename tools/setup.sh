@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth x11-utils xdotool imagemagick # a virtual display, its checks, keys and screenshots
   libsdl2-dev                              # the benchmarks' peer
   kbd console-data                         # the console fonts the glyph converter reads
+  clang libclang-rt-14-dev                 # the fuzz targets (libFuzzer, sanitizers)
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up whatever is missing, builds the native, win64 and win32 presets and runs every test:
 # natively, and the Windows test programs under Wine on an X display (a virtual one when none is
-# usable). Ends with a summary and the line "N passed, N failed"; exits non-zero on any failure.
+# usable), and runs each fuzz target (built with clang) for 20 s. Ends with a summary and the line "N passed, N failed"; exits non-zero on any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -119,6 +119,23 @@ warm_wine() {
   wineboot -i >"$LOGS/wineboot.log" 2>&1 </dev/null
 }
 
+# Runs each libFuzzer target for 20 s from its committed seeds; what it adds goes under build/fuzz.
+run_fuzz() {
+  local name log=$LOGS/fuzz.log
+  echo "==== fuzz"
+  : >"$log"
+  for name in tga bmp lzw; do
+    mkdir -p "build/fuzz/corpus-$name"
+    if "build/fuzz/tests/fuzz/fuzz_$name" -max_total_time=20 -timeout=10 -rss_limit_mb=2048 \
+         "build/fuzz/corpus-$name" "tests/fuzz/corpus/$name" >>"$log" 2>&1; then
+      passed=$((passed + 1))
+      report+=("ok    fuzz $name: 20 s, nothing found")
+    else
+      step_failed "fuzz $name" "$log"
+    fi
+  done
+}
+
 echo "==== setup"
 if ! bash tools/setup.sh >"$LOGS/setup.log" 2>&1; then
   step_failed "setup" "$LOGS/setup.log"
@@ -133,6 +150,7 @@ build_preset win32
 run_tests native
 run_package_test native
 run_package_test win32
+build_preset fuzz && run_fuzz
 
 if ensure_display; then
   warm_wine

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the lighting demo under Wine as a user runs it: a window titled "[ Vavaz #2 ]" that shows
 # bricks and moving glows, R held re-scatters the glows, Escape ends the program with status 0;
-# started where the images are missing it prints exactly the two error lines and still runs.
+# the glows never darken the bricks; started where the images are missing it prints exactly the two
+# error lines and still runs, showing plain coloured squares on black.
 #
 # Usage: demo_e2e.sh VAVAZ_EXE REPOSITORY_ROOT WORK_DIR
 set -uo pipefail
@@ -109,6 +110,21 @@ channel_mean() {
   convert "$1" -format "%[fx:int(255*mean.$2)]" info:
 }
 
+# Writes to $1 the frame the demo draws with no glow: the brick tile (uncompressed, bottom row
+# first in the file) repeated from the top-left corner at half brightness, every channel squared.
+bricks_alone() {
+  tail -c +19 "$ROOT/resources/examples/brick.tga" |
+    convert -size 128x64 -depth 8 bgr:- -flip -write mpr:tile +delete -size 640x480 tile:mpr:tile \
+      -evaluate multiply 0.50196 -evaluate pow 2 -depth 8 "$1"
+}
+
+# How many levels the darkest pixel of picture $1 lies below picture $2 in any channel (0 when no
+# pixel of $1 is darker).
+darkest_below() {
+  convert "$2" "$1" -compose minus_src -composite -separate -evaluate-sequence max \
+    -format "%[fx:int(maxima*255+0.5)]" info:
+}
+
 # --- run 1: from the repository root, where the images are --------------------------------------
 start_demo "$ROOT" "$WORK/run1.out"
 wait_for_window || { fail "run 1: no window titled '$TITLE'"; exit 1; }
@@ -127,6 +143,13 @@ if [[ "$colours" -ge 1000 ]]; then pass "run 1: $colours colours"; else fail "ru
 red=$(channel_mean "$WORK/a.png" r)
 blue=$(channel_mean "$WORK/a.png" b)
 if [[ "$red" -gt "$blue" ]]; then pass "run 1: reddish bricks (mean red $red, blue $blue)"; else fail "run 1: no bricks (mean red $red, blue $blue)"; fi
+bricks_alone "$WORK/bricks.png"
+darker=$(darkest_below "$WORK/a.png" "$WORK/bricks.png")
+if [[ "$darker" -le 2 ]]; then
+  pass "run 1: the glows only add light (no pixel more than $darker levels below the bricks alone)"
+else
+  fail "run 1: a pixel lies $darker levels below the bricks alone: a glow darkens what it covers"
+fi
 
 # Change between two screenshots taken close together, without R and with R held. Counting only
 # large changes, a glow that moves a few pixels barely counts, one that jumps elsewhere fully.
@@ -155,6 +178,18 @@ sleep 2
 if kill -0 "$DEMO_PID" 2>/dev/null; then pass "run 2: still runs without its images"; else fail "run 2: ended by itself"; fi
 shoot "$WINDOW" "$WORK/g.png"
 end_with_escape "$WINDOW" "run 2"
+# Without images there are no bricks and the glows are flat squares of their colour, squared:
+# few colours, black around them, every channel of a square at least (128/255)^2 * 255 = 64.
+read -r colours lit dimmest < <(convert "$WORK/g.png" -format %c histogram:info:- |
+  awk -F'[(),:]+' '{ n++; r = $3 + 0; g = $4 + 0; b = $5 + 0
+                     if (r + g + b > 0) { lit += $1; m = r < g ? r : g; m = m < b ? m : b
+                                          if (dim == "" || m < dim) dim = m } }
+                   END { print n, lit + 0, (dim == "" ? -1 : dim) }')
+if [[ "$colours" -le 64 && "$lit" -gt 0 && "$dimmest" -ge 63 ]]; then
+  pass "run 2: plain squares on black ($colours colours, $lit lit pixels, dimmest channel $dimmest)"
+else
+  fail "run 2: not plain squares on black ($colours colours, $lit lit pixels, dimmest channel $dimmest)"
+fi
 printf 'Error: Loading texture... resources/examples/light.tga\r\nError: Loading texture... resources/examples/brick.tga\r\n' >"$WORK/run2.expected"
 if cmp -s "$WORK/run2.out" "$WORK/run2.expected"; then
   pass "run 2: exactly the two error lines"

@@ -1,8 +1,10 @@
 // The BMP reader on hand-made files: pixel offset, palette size, row padding, refusals.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
+#include "demo/image_size.h"
 #include "tests/unit/texture_test_files.h"
 
 namespace {
@@ -128,6 +130,49 @@ TEST(BmpReader, RefusalsLeaveTheRecordAlone) {
     }
     Texture t{};
     EXPECT_FALSE(read_bmp(t, "no/such/dir/brick.bmp"));
+}
+
+TEST(BmpReader, RowsWiderThanTheFileAreRefusedBeforeAnyBufferIsMade) {
+    // 178,956,971 pixels of 24 bits make a row of 536,870,916 bytes, which wraps to 4 in 32-bit
+    // arithmetic. The file holds enough bytes for the image to pass the size check, not one row.
+    Bytes b = bmp_headers(178956971, 1, 24, 54, 0);
+    b.resize(b.size() + 178956971 / 128 + 64, 0x55);
+    Texture t{};
+    EXPECT_FALSE(read_bmp_bytes(b, t));
+    EXPECT_EQ(t.pixels, nullptr);
+    EXPECT_EQ(t.width, 0);
+
+    Bytes one_row = bmp_headers(5, 2, 24, 54, 0); // rows of 16 bytes: the first fits exactly
+    one_row.resize(one_row.size() + 16, 0x21);
+    ASSERT_TRUE(read_bmp_bytes(one_row, t));
+    Bytes expected(30, 0);
+    std::fill(expected.begin(), expected.begin() + 15, 0x21);
+    EXPECT_EQ(texture_bytes(t), expected);
+    std::free(t.pixels);
+    Bytes short_row = bmp_headers(5, 2, 24, 54, 0);
+    short_row.resize(short_row.size() + 15, 0x21);
+    Texture u{};
+    EXPECT_FALSE(read_bmp_bytes(short_row, u));
+}
+
+TEST(ImageSize, RowBytesAreExactInSixtyFourBitsAndBoundedByThirtyOneBits) {
+    for (long long width : {1LL, 3LL, 5LL, 178956970LL, 178956971LL, 536870912LL, 715827882LL,
+                            715827883LL, 2147483647LL}) {
+        for (int bits : {8, 24}) {
+            const unsigned long long exact = (static_cast<unsigned long long>(width) * bits + 31) / 32 * 4;
+            std::size_t row = 0;
+            const bool fits = exact <= 0x7FFFFFFFULL;
+            EXPECT_EQ(fits, padded_row_bytes(width, bits, &row)) << width << " x " << bits;
+            if (fits) {
+                EXPECT_EQ(exact, row) << width << " x " << bits;
+            }
+        }
+    }
+    std::size_t row = 7;
+    EXPECT_FALSE(padded_row_bytes(0, 24, &row));
+    EXPECT_FALSE(padded_row_bytes(-4, 8, &row));
+    EXPECT_FALSE(padded_row_bytes(4, 0, &row));
+    EXPECT_EQ(row, 7U) << "a refusal leaves the result alone";
 }
 
 } // namespace

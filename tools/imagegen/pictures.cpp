@@ -61,8 +61,9 @@ Image draw_brick_tile() {
     return image;
 }
 
-// Brightness (1 - d^2)^2 of the distance d from the centre (1 at the rim); alpha is opaque inside
-// the disc and falls to 0 over its last pixel.
+// Brightness (1 - d^2)^2 of the distance d from the centre, 0 at the rim and beyond it; alpha is
+// opaque everywhere. The demo draws the glow with the blend (source alpha, source alpha), which
+// adds it to the bricks only where alpha is whole: a partial alpha would darken what lies below.
 Image draw_glow() {
     Image image{GLOW_SIZE, GLOW_SIZE, 4, {}};
     image.pixels.resize(static_cast<std::size_t>(GLOW_SIZE) * GLOW_SIZE * 4);
@@ -70,13 +71,11 @@ Image draw_glow() {
     for (int y = 0; y < GLOW_SIZE; ++y) {
         for (int x = 0; x < GLOW_SIZE; ++x) {
             const double dx = x + 0.5 - radius, dy = y + 0.5 - radius;
-            const double distance = std::sqrt(dx * dx + dy * dy);
-            const double d = std::min(distance / radius, 1.0);
+            const double d = std::min(std::sqrt(dx * dx + dy * dy) / radius, 1.0);
             const double bright = (1.0 - d * d) * (1.0 - d * d);
-            const double alpha = std::clamp(radius - distance, 0.0, 1.0);
             uint8_t* p = &image.pixels[(static_cast<std::size_t>(y) * GLOW_SIZE + x) * 4];
-            p[0] = p[1] = p[2] = alpha > 0 ? to_byte(255.0 * bright + 0.5) : 0;
-            p[3] = to_byte(255.0 * alpha + 0.5);
+            p[0] = p[1] = p[2] = to_byte(255.0 * bright + 0.5);
+            p[3] = 255;
         }
     }
     return image;

@@ -6,5 +6,6 @@
 // A seamless brick-wall tile: two courses of bricks in running bond with mortar joints.
 Image draw_brick_tile();
 
-// A soft white glow: brightness falls smoothly to 0 at the rim, alpha is 0 outside the disc.
+// A soft white glow: brightness falls smoothly to 0 at the rim of its disc; alpha is opaque
+// everywhere, so that the demo's light blend only ever adds it.
 Image draw_glow();
