@@ -3,7 +3,7 @@
 
 #include "rt/hooks.h"
 
-// The operations a graphics screen puts into the runtime's hook slots; empty slots stay null.
+// The operations a graphics screen puts into the runtime's 25 hook slots.
 extern const RuntimeHooks GFX_RUNTIME_HOOKS;
 
 // Points every runtime hook slot at its graphics operation.
