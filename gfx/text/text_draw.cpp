@@ -1,7 +1,11 @@
-// Drawing characters into the drawing target: whole glyph rows at a time where the cells lie
-// inside the target, one put_pixel per glyph bit where they do not.
-#include <array>
+// Drawing characters into the drawing target: whole glyph rows copied from glyphs drawn once in
+// the current colours where the cells lie inside the target, one put_pixel per glyph bit where
+// they do not.
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "gfx/core/context.h"
 #include "gfx/core/pixel.h"
@@ -11,48 +15,109 @@ namespace {
 
 constexpr int GLYPH_WIDTH = 8;
 
-// For every glyph row byte, one mask per pixel: all ones where the bit is set (bit 0 leftmost).
-template <typename T>
-constexpr std::array<std::array<T, GLYPH_WIDTH>, 256> make_masks() {
-    std::array<std::array<T, GLYPH_WIDTH>, 256> masks{};
-    for (int b = 0; b < 256; ++b) {
-        for (int i = 0; i < GLYPH_WIDTH; ++i) {
-            masks[b][i] = ((b >> i) & 1) ? static_cast<T>(~T{0}) : T{0};
-        }
+constexpr int MAX_GLYPH_HEIGHT = 16;
+constexpr int MAX_PIXEL_BYTES = 4;
+
+// The glyphs of one font already drawn in one pair of colours at one pixel size, each a block of
+// height rows of 8 pixels, drawn when first asked for. Printing then copies whole glyph rows.
+struct GlyphCache {
+    const FontInfo* font = nullptr;
+    uint32_t fg = 0;
+    uint32_t bg = 0;
+    int bytes_per_pixel = 0;
+    bool ready[256] = {};
+    alignas(32) uint8_t pixels[256][MAX_GLYPH_HEIGHT * GLYPH_WIDTH * MAX_PIXEL_BYTES] = {};
+};
+
+GlyphCache glyph_cache;
+
+// Forgets the drawn glyphs when the font, a colour or the pixel size differs from theirs.
+void match_cache(const GfxContext* ctx) {
+    GlyphCache& c = glyph_cache;
+    if (c.font != ctx->font || c.fg != ctx->fg_colour || c.bg != ctx->bg_colour ||
+        c.bytes_per_pixel != ctx->bytes_per_pixel) {
+        c.font = ctx->font;
+        c.fg = ctx->fg_colour;
+        c.bg = ctx->bg_colour;
+        c.bytes_per_pixel = ctx->bytes_per_pixel;
+        std::memset(c.ready, 0, sizeof c.ready);
     }
-    return masks;
 }
 
-constexpr auto MASKS_8 = make_masks<uint8_t>();
-constexpr auto MASKS_16 = make_masks<uint16_t>();
-constexpr auto MASKS_32 = make_masks<uint32_t>();
-
-// Writes one glyph row of 8 pixels of type T: fg where the mask is set, bg elsewhere.
+// The cached block of glyph code in pixels of type T, drawn now if it was not yet.
 template <typename T>
-inline void put_glyph_row(uint8_t* dest, const std::array<T, GLYPH_WIDTH>& mask, T fg, T bg) {
-    T out[GLYPH_WIDTH];
-    for (int i = 0; i < GLYPH_WIDTH; ++i) {
-        out[i] = static_cast<T>((mask[i] & fg) | (static_cast<T>(~mask[i]) & bg));
+const uint8_t* cached_glyph(uint8_t code) {
+    GlyphCache& c = glyph_cache;
+    uint8_t* block = c.pixels[code];
+    if (!c.ready[code]) {
+        const T fg = static_cast<T>(c.fg);
+        const T bg = static_cast<T>(c.bg);
+        T* out = reinterpret_cast<T*>(block);
+        for (int r = 0; r < c.font->height; ++r) {
+            const uint8_t bits = c.font->glyphs[code * c.font->height + r];
+            for (int b = 0; b < GLYPH_WIDTH; ++b) {
+                out[r * GLYPH_WIDTH + b] = ((bits >> b) & 1) ? fg : bg;
+            }
+        }
+        c.ready[code] = true;
     }
-    std::memcpy(dest, out, sizeof out);
+    return block;
 }
 
-// Draws count glyphs of an 8-pixel-wide font row by row straight into the target's rows, every
-// cell lying inside the target.
-template <typename T>
-void draw_glyphs_fast(const GfxContext* ctx, const std::array<std::array<T, GLYPH_WIDTH>, 256>& masks,
-                      int px, int py, const uint8_t* bytes, int count) {
-    const FontInfo* font = ctx->font;
-    const T fg = static_cast<T>(ctx->fg_colour);
-    const T bg = static_cast<T>(ctx->bg_colour);
-    const size_t step = sizeof(T) * GLYPH_WIDTH;
-    for (int r = 0; r < font->height; ++r) {
-        uint8_t* dest = ctx->rows[py + r] + static_cast<size_t>(px) * sizeof(T);
-        for (int i = 0; i < count; ++i) {
-            const uint8_t bits = font->glyphs[bytes[i] * font->height + r];
-            put_glyph_row<T>(dest, masks[bits], fg, bg);
-            dest += step;
+// Draws count glyphs of an 8-pixel-wide font H rows high from dest on, rows stride bytes
+// apart: each glyph row is one copy from the glyph cache. Glyphs go one at a time down their
+// rows; on 8-bit screens two glyphs share one 16-byte store where the processor has SSE2.
+template <typename T, int H>
+void copy_glyphs(uint8_t* dest, size_t stride, const uint8_t* bytes, int count) {
+    constexpr size_t ROW_BYTES = sizeof(T) * GLYPH_WIDTH;
+    int i = 0;
+#if defined(__SSE2__)
+    if constexpr (sizeof(T) == 1) {
+        for (; i + 1 < count; i += 2) {
+            const uint8_t* a = cached_glyph<T>(bytes[i]);
+            const uint8_t* b = cached_glyph<T>(bytes[i + 1]);
+            uint8_t* d = dest + static_cast<size_t>(i) * ROW_BYTES;
+            for (int r = 0; r < H; ++r) {
+                const __m128i left = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(a + r * ROW_BYTES));
+                const __m128i right = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(b + r * ROW_BYTES));
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(d + r * stride), _mm_unpacklo_epi64(left, right));
+            }
         }
+    }
+#endif
+    for (; i < count; ++i) {
+        const uint8_t* glyph = cached_glyph<T>(bytes[i]);
+        uint8_t* d = dest + static_cast<size_t>(i) * ROW_BYTES;
+        for (int r = 0; r < H; ++r) {
+            std::memcpy(d + r * stride, glyph + r * ROW_BYTES, ROW_BYTES);
+        }
+    }
+}
+
+// Draws count glyphs into the target's rows, every cell lying inside the target and the rows
+// evenly spaced (as on the screen and in images), with the glyph height fixed at compile time
+// for the built-in heights. Returns false, drawing nothing, for any other layout.
+template <typename T>
+bool draw_glyphs_fast(const GfxContext* ctx, int px, int py, const uint8_t* bytes, int count) {
+    const int h = ctx->font->height;
+    uint8_t* dest = ctx->rows[py] + static_cast<size_t>(px) * sizeof(T);
+    const size_t stride = static_cast<size_t>(ctx->target_pitch);
+    if (ctx->rows[py + h - 1] != ctx->rows[py] + static_cast<size_t>(h - 1) * stride) {
+        return false;
+    }
+    match_cache(ctx);
+    switch (h) {
+    case 8:
+        copy_glyphs<T, 8>(dest, stride, bytes, count);
+        return true;
+    case 14:
+        copy_glyphs<T, 14>(dest, stride, bytes, count);
+        return true;
+    case 16:
+        copy_glyphs<T, 16>(dest, stride, bytes, count);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -110,19 +175,21 @@ int gfx_text_draw_chars(TextWindow* window, const uint8_t* bytes, int count) {
     const int h = ctx->font->height;
     const int px = window->x * w;
     const int py = window->y * h;
+    bool drawn = false;
     if (w == GLYPH_WIDTH && block_inside_target(ctx, px, py, count)) {
         switch (ctx->bytes_per_pixel) {
         case 1:
-            draw_glyphs_fast<uint8_t>(ctx, MASKS_8, px, py, bytes, count);
+            drawn = draw_glyphs_fast<uint8_t>(ctx, px, py, bytes, count);
             break;
         case 2:
-            draw_glyphs_fast<uint16_t>(ctx, MASKS_16, px, py, bytes, count);
+            drawn = draw_glyphs_fast<uint16_t>(ctx, px, py, bytes, count);
             break;
         default:
-            draw_glyphs_fast<uint32_t>(ctx, MASKS_32, px, py, bytes, count);
+            drawn = draw_glyphs_fast<uint32_t>(ctx, px, py, bytes, count);
             break;
         }
-    } else {
+    }
+    if (!drawn) {
         draw_glyphs_per_bit(ctx, px, py, bytes, count);
     }
     gfx_text_window_dirty(window, py, py + h);

@@ -2,6 +2,7 @@
 // bottom of the text view, and the line feed held back after the bottom-right cell.
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 #include "gfx/core/context.h"
@@ -45,25 +46,38 @@ int column_after(const TextWindow& w, int n) {
     return w.left + (w.x - w.left + n) % width;
 }
 
+// Whether byte c acts on the cursor instead of being drawn.
+constexpr bool is_control(uint8_t c) { return c == 7 || c == 8 || c == 9 || c == 10 || c == 13; }
+
 // One pass over the text: printable bytes are gathered and drawn in runs, control characters
 // act on the cursor.
 void print_engine(TextWindow& w, const uint8_t* text, int length) {
     uint8_t pending[PENDING_BYTES];
     int n = 0;
-    auto add = [&](uint8_t c) {
-        if (n == PENDING_BYTES) {
-            draw_pending(w, pending, n);
-            n = 0;
-        }
-        pending[n++] = c;
-    };
     auto flush = [&] {
         draw_pending(w, pending, n);
         n = 0;
     };
-    for (int i = 0; i < length; ++i) {
-        const uint8_t c = text[i];
-        switch (c) {
+    int i = 0;
+    while (i < length) {
+        int run = 0;
+        while (i + run < length && !is_control(text[i + run])) {
+            ++run;
+        }
+        while (run > 0) {
+            if (n == PENDING_BYTES) {
+                flush();
+            }
+            const int take = std::min(run, PENDING_BYTES - n);
+            std::memcpy(pending + n, text + i, static_cast<size_t>(take));
+            n += take;
+            i += take;
+            run -= take;
+        }
+        if (i == length) {
+            break;
+        }
+        switch (text[i++]) {
         case 7:
             rt_beep();
             break;
@@ -76,7 +90,10 @@ void print_engine(TextWindow& w, const uint8_t* text, int length) {
         case 9: {
             const int spaces = TAB_WIDTH - (column_after(w, n) - w.left) % TAB_WIDTH;
             for (int s = 0; s < spaces; ++s) {
-                add(' ');
+                if (n == PENDING_BYTES) {
+                    flush();
+                }
+                pending[n++] = ' ';
             }
             break;
         }
@@ -85,12 +102,9 @@ void print_engine(TextWindow& w, const uint8_t* text, int length) {
             w.x = w.left;
             ++w.y;
             break;
-        case 13:
+        default: // 13
             flush();
             w.x = w.left;
-            break;
-        default:
-            add(c);
             break;
         }
     }
