@@ -4,6 +4,7 @@
 #include "gfx/core/builtin_data.h"
 #include "gfx/core/runtime_hooks.h"
 #include "gfx/input/input.h"
+#include "input_test_screen.h"
 #include "text_test_support.h"
 
 namespace {
@@ -59,6 +60,34 @@ TEST_F(ConsoleEmulation, PortsThatAreNotEmulatedAnswerMinusOne) {
     EXPECT_EQ(rt_port_out(0x3C8, 1), -1);
     EXPECT_EQ(rt_port_in(0x3C9), -1);
     EXPECT_EQ(rt_port_in(0x3DA), 8);
+}
+
+TEST_F(ConsoleEmulation, TheStatusPortWaitsForTheDriversRetrace) {
+    TestScreen screen(64, 32, 1, 1, &TEST_SOFTWARE_DRIVER);
+    EXPECT_EQ(gfx_port_in(0x3DA), 8);
+    EXPECT_EQ(gfx_port_in(0x3DA), 8);
+    EXPECT_EQ(test_driver_log.vsyncs, 2);
+}
+
+TEST_F(ConsoleEmulation, PrintingTakesTheLockOnceUnlessTheProgramHoldsIt) {
+    decode_builtin_data();
+    TestScreen screen(64, 32, 1, 1, &TEST_SOFTWARE_DRIVER, 8, 4);
+    screen.ctx().font = &FONT_8X8;
+    gfx_select_pixel_routines();
+    gfx_text_print("a\tb\nc", 5, 0);
+    EXPECT_EQ(test_driver_log.locks, 1);
+    EXPECT_EQ(test_driver_log.unlocks, 1);
+    EXPECT_EQ(screen.ctx().flags & (CTX_LOCKED | CTX_AUTO_LOCKED), 0u);
+    EXPECT_EQ(screen.text(0)[8].code, static_cast<uint32_t>('b')) << "the tab filled the 8-column row";
+    EXPECT_EQ(screen.text(0)[16].code, static_cast<uint32_t>('c'));
+
+    screen.ctx().flags |= CTX_LOCKED;
+    gfx_text_print("d", 1, 0);
+    gfx_text_cls(0);
+    gfx_draw_box(0, 0, 10, 10, 1, 0, BOX_STYLE_SOLID);
+    EXPECT_EQ(test_driver_log.locks, 1);
+    EXPECT_EQ(test_driver_log.unlocks, 1);
+    EXPECT_EQ(screen.ctx().flags & CTX_LOCKED, CTX_LOCKED) << "the program's own lock stays";
 }
 
 TEST_F(ConsoleEmulation, OnAttributeScreensAPortColourChangesEveryMappedValue) {
