@@ -179,20 +179,48 @@ bool console_info(CONSOLE_SCREEN_BUFFER_INFO* info) {
     return GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), info) != 0;
 }
 
-TEST(TextConsole, AScreenNeitherMovesTheConsoleCursorNorShrinksItsBuffer) {
+// Makes the program's console (one made for the test when it has none) its standard output for
+// the length of a test.
+class TextConsole : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_out = GetStdHandle(STD_OUTPUT_HANDLE);
+        console = open_console_output();
+        if (console == INVALID_HANDLE_VALUE && AllocConsole()) {
+            made_console = true;
+            console = open_console_output();
+        }
+        if (console == INVALID_HANDLE_VALUE) {
+            GTEST_SKIP() << "this program has no console and cannot make one";
+        }
+        SetStdHandle(STD_OUTPUT_HANDLE, console);
+    }
+    void TearDown() override {
+        gfx_screen(0, 0, 0, 0, 0);
+        SetStdHandle(STD_OUTPUT_HANDLE, saved_out);
+        if (console != INVALID_HANDLE_VALUE) CloseHandle(console);
+        if (made_console) FreeConsole();
+    }
+    // The console's screen buffer, or INVALID_HANDLE_VALUE without a console.
+    static HANDLE open_console_output() {
+        return CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    }
+    bool made_console = false;
+    HANDLE saved_out = nullptr;
+    HANDLE console = INVALID_HANDLE_VALUE;
+};
+
+TEST_F(TextConsole, AScreenNeitherMovesTheConsoleCursorNorShrinksItsBuffer) {
     CONSOLE_SCREEN_BUFFER_INFO info{};
-    if (!console_info(&info) && !(AllocConsole() && console_info(&info))) {
-        GTEST_SKIP() << "this program has no console to look at";
-    }
-    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    ASSERT_TRUE(console_info(&info));
     const COORD big = {120, 400};
-    if (!SetConsoleScreenBufferSize(out, big)) {
-        GTEST_SKIP() << "the console refuses a 120 x 400 buffer";
-    }
+    ASSERT_TRUE(SetConsoleScreenBufferSize(console, big));
     const COORD at = {5, 17};
-    ASSERT_TRUE(SetConsoleCursorPosition(out, at));
+    ASSERT_TRUE(SetConsoleCursorPosition(console, at));
 
     ASSERT_EQ(0, gfx_screen(13, 0, 1, SCREEN_NULL, 0));
+    rt_print("on the screen", 13, RT_PRINT_NEWLINE);
     ASSERT_TRUE(console_info(&info));
     EXPECT_EQ(info.dwCursorPosition.X, 5);
     EXPECT_EQ(info.dwCursorPosition.Y, 17);
