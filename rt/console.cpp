@@ -17,6 +17,8 @@ struct ConsoleGeometry {
     int row = 1;         // the cursor, 1-based
     int column = 1;
     int output_column = 0;
+    int fg = 7;          // console colours, 0..15 each
+    int bg = 0;
 };
 
 ConsoleGeometry console;
@@ -163,3 +165,40 @@ void rt_console_advance(const char* text, uint32_t length, bool newline) {
     }
     console.output_column = console.column - 1;
 }
+
+// Clears the screen (slot 3 on a graphics screen); the console clears all of itself and puts the
+// cursor at the top row of its text view.
+void rt_cls(int mode) {
+    if (rt_hooks.cls) {
+        rt_hooks.cls(mode);
+        return;
+    }
+    rt_platform_console_clear();
+    console.row = console.view_top > 0 ? console.view_top : 1;
+    console.column = 1;
+    console.output_column = 0;
+    rt_platform_console_move_cursor(console.row, console.column);
+}
+
+// Sets the text colours (slot 4 on a graphics screen); the console keeps 16 colours each and
+// hands them to its platform. Returns the previous pair.
+int rt_color(int fg, int bg) {
+    if (rt_hooks.color) {
+        return rt_hooks.color(fg, bg);
+    }
+    const int previous = console.fg | console.bg << 16;
+    if (fg != -1) {
+        console.fg = fg & 15;
+    }
+    if (bg != -1) {
+        console.bg = bg & 15;
+    }
+    rt_platform_console_colour(console.fg, console.bg);
+    return previous;
+}
+
+// The cursor's column, 1-based (slot 7 on a graphics screen).
+int rt_cursor_column() { return rt_hooks.get_column ? rt_hooks.get_column() : console.column; }
+
+// The cursor's row, 1-based (slot 8 on a graphics screen).
+int rt_cursor_row() { return rt_hooks.get_row ? rt_hooks.get_row() : console.row; }

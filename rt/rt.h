@@ -76,6 +76,47 @@ void rt_sleep(int ms);
 // Whether the key with this PC scancode is down: -1 when down, 0 otherwise.
 int rt_multikey(int scancode);
 
+// Prints length 16-bit characters through slot 12 on a graphics screen; on the console each unit
+// below 256 is that byte and any other is "?", a surrogate pair being one character.
+void rt_print_wide(const uint16_t* text, int length, int flags);
+
+// Clears the screen (slot 3): mode 0, 1, 2, or RT_CLS_OMITTED. The console clears itself whatever
+// the mode and puts the cursor at the top of its text view.
+void rt_cls(int mode);
+
+// Sets the text colours (slot 4); -1 keeps one. Returns the previous foreground | background << 16.
+int rt_color(int fg, int bg);
+
+// The cursor's column and row, 1-based (slots 7 and 8).
+int rt_cursor_column();
+int rt_cursor_row();
+
+// Reads and writes an emulated I/O port (slots 17 and 18); the console emulates none: -1.
+int rt_port_in(uint16_t port);
+int rt_port_out(uint16_t port, uint8_t value);
+
+// The character (mode 0) or colours of the text cell at a 1-based column and row (slot 22);
+// 0 where there is nothing to read.
+int rt_screen_cell(int column, int row, int mode);
+
+// The input statement (slot 20): prints the prompt (when it has text), "? " when question is set
+// and a prompt is given, reads one line with the line editor, prints the line end when newline is
+// set, and stores the line in dest (see rt_string_store). Returns 0, or runtime error 4 when no
+// line was read (dest unchanged). A temporary prompt is released.
+int rt_input(RtString* prompt, void* dest, int size, int kind, int question, int newline);
+
+// The same into a buffer of size 16-bit units, with a zero-terminated wide prompt (slot 21).
+int rt_input_wide(const uint16_t* prompt, uint16_t* dest, int size, int question, int newline);
+
+// The steps of rt_input and rt_input_wide without the hook: used by the console and by the
+// graphics screen's own input statements, whose prints and line editor go through the hooks.
+int rt_read_prompted_line(RtString* prompt, void* dest, int size, int kind, int question,
+                          int newline);
+int rt_read_prompted_line_wide(const uint16_t* prompt, uint16_t* dest, int size, int question,
+                               int newline);
+
+constexpr int RT_CLS_OMITTED = -65536;
+
 // rt_print's flags; the public header qzgfx.h defines the same block under the same guard.
 #ifndef QZGFX_PRINT_FLAGS_DEFINED
 #define QZGFX_PRINT_FLAGS_DEFINED

@@ -90,3 +90,53 @@ void rt_string_release_temp(RtString* s) {
     std::free(s->data);
     std::free(s);
 }
+
+// Assigns to an RtString or copies into a fixed buffer, as kind says.
+int rt_string_store(void* dest, int size, int kind, const char* src, int length) {
+    if (!dest) {
+        return -1;
+    }
+    if (kind == RT_DEST_STRING) {
+        return rt_string_assign(static_cast<RtString*>(dest), src, length) ? 0 : -1;
+    }
+    if (kind != RT_DEST_FIXED || size < 1) {
+        return -1;
+    }
+    uint32_t count = source_length(src, length);
+    if (count > static_cast<uint32_t>(size - 1)) {
+        count = static_cast<uint32_t>(size - 1);
+    }
+    char* bytes = static_cast<char*>(dest);
+    if (count) {
+        std::memmove(bytes, src, count);
+    }
+    bytes[count] = '\0';
+    return 0;
+}
+
+// One unit per byte, read as an unsigned code 0..255.
+void rt_widen_line(uint16_t* dest, int size, const char* src) {
+    int n = 0;
+    for (; src && src[n] != '\0' && n < size - 1; ++n) {
+        dest[n] = static_cast<uint8_t>(src[n]);
+    }
+    dest[n] = 0;
+}
+
+// Narrows unit by unit; a surrogate pair gives one "?".
+int rt_narrow_wide(const uint16_t* text, int length, char* out) {
+    int n = 0;
+    for (int i = 0; text && i < length; ++i) {
+        const uint16_t u = text[i];
+        if (u < 256) {
+            out[n++] = static_cast<char>(u);
+            continue;
+        }
+        out[n++] = '?';
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < length) {
+            ++i;
+        }
+    }
+    out[n] = '\0';
+    return n;
+}

@@ -32,3 +32,21 @@ void rt_string_clear(RtString* s);
 
 // Releases s when it is a temporary (its bytes and the record); does nothing otherwise.
 void rt_string_release_temp(RtString* s);
+
+// Where a statement stores a line: in an RtString (size is then ignored), or in a fixed buffer of
+// size bytes, cut to size - 1 bytes and zero-terminated.
+constexpr int RT_DEST_STRING = 0;
+constexpr int RT_DEST_FIXED = 1;
+
+// Stores length bytes of src (below 0: up to its terminator) in dest as kind says.
+// Returns 0, or -1 for a missing destination, a fixed buffer without room or no memory.
+int rt_string_store(void* dest, int size, int kind, const char* src, int length);
+
+// Widens a zero-terminated byte line into size 16-bit units, one unit per byte, cut to
+// size - 1 units and zero-terminated (size >= 1).
+void rt_widen_line(uint16_t* dest, int size, const char* src);
+
+// Narrows length 16-bit units into out (room for length + 1 bytes): a unit below 256 becomes that
+// byte, any other "?", and a high surrogate takes the unit after it along, so that a pair is one
+// character. Zero-terminates and returns the number of bytes before the terminator.
+int rt_narrow_wide(const uint16_t* text, int length, char* out);

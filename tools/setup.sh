@@ -10,7 +10,7 @@ PACKAGES=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686  # the Windows cross compilers
   wine wine64                              # running the Windows programs
   xvfb xauth x11-utils xdotool imagemagick # a virtual display, its checks, keys and screenshots
-  libsdl2-dev                              # the benchmarks' peer
+  libsdl2-dev libsdl2-gfx-dev              # the benchmarks' peers
   kbd console-data                         # the console fonts the glyph converter reads
   clang libclang-rt-14-dev                 # the fuzz targets (libFuzzer, sanitizers)
 )

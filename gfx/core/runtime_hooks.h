@@ -3,8 +3,8 @@
 
 #include "rt/hooks.h"
 
-// The operations a graphics screen puts into the runtime's hook slots; empty slots stay null.
-// Its rows are the text and input operations, so it is defined beside them (gfx/text/).
+// The operations a graphics screen puts into the runtime's 25 hook slots. Its rows are the text and
+// input operations, so it is defined beside them (gfx/text/).
 extern const RuntimeHooks GFX_RUNTIME_HOOKS;
 
 // Points every runtime hook slot at its graphics operation.
