@@ -21,6 +21,9 @@ const ScreenCase SCREENS[] = {
     {"odd_16bit", 0, 301, 211, 16},    {"rgb_32bit", 0, 640, 480, 32},
 };
 
+// Names a case by its name in failure messages.
+[[maybe_unused]] void PrintTo(const ScreenCase& c, std::ostream* out) { *out << c.name; }
+
 class GdiPicture : public GdiTest, public ::testing::WithParamInterface<ScreenCase> {
 protected:
     void SetUp() override {
