@@ -155,10 +155,12 @@ void gfx_palette_set_entry(int index, uint32_t colour) {
     ctx->driver->set_palette(index, red, green, blue);
 }
 
-// Passes all 256 entries to the driver again; the caller holds whatever lock it needs.
+// Passes all 256 entries to the driver again; the caller holds whatever lock it needs. A
+// context whose driver is not stored yet (a display thread can switch modes while set-mode is
+// still choosing) has nothing to pass them to.
 void gfx_palette_resend() {
     GfxContext* ctx = gfx_context;
-    if (!ctx) {
+    if (!ctx || !ctx->driver || !ctx->palette) {
         return;
     }
     for (int i = 0; i < 256; ++i) {

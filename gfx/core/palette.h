@@ -13,7 +13,8 @@ void gfx_palette_using(const int32_t* values);
 // Stores one entry and passes it to the driver; the caller holds the lock.
 void gfx_palette_set_entry(int index, uint32_t colour);
 
-// Passes all 256 palette entries to the driver again (after the display was rebuilt).
+// Passes all 256 palette entries to the driver again (after the display was rebuilt). Does
+// nothing while set-mode has not yet stored the driver: it loads the palette itself then.
 void gfx_palette_resend();
 
 // A 5-6-5 value when the screen has 2 bytes per pixel, else colour unchanged.

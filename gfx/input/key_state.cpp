@@ -5,8 +5,10 @@
 #include "rt/vk_scan_table.h"
 
 // Rewrites the key_state byte of every scancode in VK_SCAN_TABLE from the keyboard state.
-// Runs on the thread that owns the window, which already holds the driver lock; a keyboard
-// state the platform cannot give leaves key_state as it was.
+// Runs on the thread that owns the window: on a software screen the display thread, inside its
+// pass and holding the window lock; on an OpenGL screen the program's own thread, from the flip,
+// where no lock is held because there is no other thread. A keyboard state the platform cannot
+// give leaves key_state as it was.
 void sample_key_state() {
     GfxContext* ctx = gfx_context;
     if (!ctx || !ctx->key_state) {

@@ -48,7 +48,10 @@ int win32_init(const char* title, int width, int height, int depth, int refresh_
     win32_window.hinstance = GetModuleHandleA(nullptr);
     std::snprintf(win32_window.class_name, sizeof win32_window.class_name, "%s%s",
                   WIN32_CLASS_PREFIX, title);
-    win32_window.title = title;
+    // The display thread reads the title whenever it re-creates the window, so it gets a copy
+    // of its own that only win32_set_window_title changes, under the lock.
+    std::snprintf(win32_layer.title, sizeof win32_layer.title, "%s", title);
+    win32_window.title = win32_layer.title;
     win32_window.flags = flags;
     win32_window.width = width;
     win32_window.height = height;

@@ -1,4 +1,7 @@
 // The driver slots that every window-based driver shares: lock, palette, retrace and title.
+#include <cstdio>
+#include <cstring>
+
 #include "gfx/core/context.h"
 #include "gfx/win32/win32_window.h"
 
@@ -43,11 +46,20 @@ void win32_wait_vsync() {
     Sleep(static_cast<DWORD>(win32_vsync_delay_ms(gfx_context ? gfx_context->refresh_rate : 0)));
 }
 
-// Shows a new window title. The display thread may need the lock to answer SetWindowTextA's
-// message, so a held lock is given up around the call.
+// Shows a new window title and keeps it for windows the display thread re-creates. The copy is
+// changed under the lock, since the display thread reads it inside its pass; SetWindowTextA then
+// runs outside the lock, because the display thread must take the lock to answer its message. A
+// lock the caller holds is taken again afterwards.
 void win32_set_window_title(const char* title) {
-    bool release = lock_exists() && gfx_context && (gfx_context->flags & CTX_LOCKED);
-    if (release) LeaveCriticalSection(&win32_layer.window_lock);
-    SetWindowTextA(win32_window.hwnd, title ? title : "");
-    if (release) EnterCriticalSection(&win32_layer.window_lock);
+    if (!title) title = "";
+    const bool locked = lock_exists();
+    const bool caller_holds = locked && gfx_context && (gfx_context->flags & CTX_LOCKED);
+    if (locked && !caller_holds) EnterCriticalSection(&win32_layer.window_lock);
+    std::snprintf(win32_layer.title, sizeof win32_layer.title, "%s", title);
+    char shown[WIN32_TITLE_SIZE];
+    std::memcpy(shown, win32_layer.title, sizeof shown);
+    HWND window = win32_window.hwnd;
+    if (locked) LeaveCriticalSection(&win32_layer.window_lock);
+    SetWindowTextA(window, shown);
+    if (caller_holds) EnterCriticalSection(&win32_layer.window_lock);
 }

@@ -15,6 +15,8 @@ using Win32ThreadProc = unsigned(__stdcall*)(void* event);
 
 constexpr int WIN32_CLASS_NAME_SIZE = 140;
 constexpr int WIN32_PALETTE_SIZE = 256;
+// The window title's buffer: at most 127 characters and a terminating zero.
+constexpr int WIN32_TITLE_SIZE = 128;
 
 // The part of the window layer's state that each driver's init clears (win32_clear_window_state)
 // before it fills the hooks and calls win32_init.
@@ -33,7 +35,7 @@ struct Win32WindowState {
     int depth;            // bits per pixel requested
     int flags;            // screen flags; SCREEN_FULLSCREEN toggles on a switch
     int refresh_rate;     // requested rate, 0 = any
-    const char* title;    // not owned
+    const char* title;    // the layer's own copy (Win32LayerState::title), set by win32_init
     char class_name[WIN32_CLASS_NAME_SIZE]; // "qzgfxclass_" followed by the title
     int (*enter_mode)();  // apply the current windowed or full-screen mode; 0 on success
     void (*leave_mode)(); // undo the current mode
@@ -51,6 +53,7 @@ struct Win32LayerState {
     UINT cursor_message;          // the registered "QZ mouse cursor" message
     int mouse_buttons;            // bit 0 left, bit 1 right, bit 2 middle
     int mouse_wheel;              // one step per wheel message
+    char title[WIN32_TITLE_SIZE]; // the title a re-created window gets; changed under the lock
 };
 
 extern Win32WindowState win32_window;

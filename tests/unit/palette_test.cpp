@@ -221,6 +221,25 @@ TEST_F(Palette, ResendPassesAll256EntriesAgain) {
     EXPECT_EQ(palette_log.shown[15], CLASSIC_16[15]);
 }
 
+// A driver whose display thread switches modes while its init runs, before set-mode has stored
+// the driver in the context: the switch re-sends the palette at that moment.
+int switching_init(const char*, int, int, int, int, int) {
+    gfx_palette_resend();
+    return 0;
+}
+const GfxDriver SWITCHING = {"Switching", switching_init, rec_exit, rec_lock, rec_unlock,
+                             rec_set_palette, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             nullptr, nullptr};
+const GfxDriver* const SWITCHING_LIST[] = {&SWITCHING, nullptr};
+
+TEST_F(Palette, ResendBeforeTheDriverIsStoredSendsNothingAndTheScreenStillGetsItsPalette) {
+    gfx_driver_list_override = SWITCHING_LIST;
+    ASSERT_EQ(gfx_screen(13, 0, 1, 0, 0), 0);
+    EXPECT_EQ(gfx_context->driver, &SWITCHING);
+    EXPECT_EQ(palette_log.shown[15], CLASSIC_16[15]) << "set-mode loads the palette itself";
+    EXPECT_EQ(palette_log.set_calls, 256);
+}
+
 TEST_F(Palette, TrueColourScreensHaveNoPalette) {
     ASSERT_EQ(gfx_screen_res(32, 32, 32, 1, 0, 0), 0);
     palette_log = PaletteLog{};

@@ -1,0 +1,128 @@
+// The GDI driver's presenting pass beside a bare SetDIBitsToDevice of the same rows onto the same
+// window, at 640 x 480 with every row marked, at depths 8, 16 and 32; then the display thread's
+// processor use while nothing is marked. A plain Windows program, run under Wine by
+// bench/present_table.sh; prints rows of that script's table.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "gfx/core/context.h"
+#include "gfx/core/screen.h"
+#include "gfx/drivers/gdi_driver.h"
+#include "gfx/win32/win32_window.h"
+
+namespace {
+
+constexpr int WIDTH = 640;
+constexpr int HEIGHT = 480;
+constexpr int ROUNDS = 300;
+
+// Microseconds between two performance-counter readings.
+double micros(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(to.QuadPart - from.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
+}
+
+// The middle value of a set of timings.
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Fills every page byte of the open screen with random values.
+void fill_random() {
+    std::mt19937 random(1);
+    GfxContext* ctx = gfx_context;
+    for (size_t i = 0; i < static_cast<size_t>(ctx->pitch) * ctx->height; ++i)
+        ctx->visible_buffer[i] = static_cast<uint8_t>(random());
+}
+
+// One pass with every row marked, in microseconds. The caller holds the window lock.
+double time_pass() {
+    std::memset(gfx_context->dirty_rows, 1, HEIGHT);
+    LARGE_INTEGER t0, t1;
+    QueryPerformanceCounter(&t0);
+    gdi_present();
+    QueryPerformanceCounter(&t1);
+    return micros(t0, t1);
+}
+
+// The bare call: the same 480 rows, already in the bitmap's format, onto the same window through
+// a device context fetched and released as the pass does.
+double time_bare() {
+    const uint8_t* bits = gdi_state.convert_buffer ? gdi_state.convert_buffer : gfx_context->visible_buffer;
+    LARGE_INTEGER t0, t1;
+    QueryPerformanceCounter(&t0);
+    HDC dc = GetDC(win32_window.hwnd);
+    SetDIBitsToDevice(dc, 0, 0, WIDTH, HEIGHT, 0, 0, 0, HEIGHT, bits, gdi_state.bitmap_info,
+                      DIB_RGB_COLORS);
+    ReleaseDC(win32_window.hwnd, dc);
+    QueryPerformanceCounter(&t1);
+    return micros(t0, t1);
+}
+
+// Times pass and bare call alternately, each going first in every other round, and prints the
+// medians. false when the screen does not open on this driver.
+bool bench_depth(int depth) {
+    if (gfx_screen_res(WIDTH, HEIGHT, depth, 1, 0, 0) != 0 || gfx_context->driver != &GFX_DRIVER_GDI)
+        return false;
+    fill_random();
+    Sleep(200);
+    std::vector<double> pass, bare;
+    win32_lock();
+    for (int i = 0; i < ROUNDS; ++i) {
+        if (i % 2) {
+            pass.push_back(time_pass());
+            bare.push_back(time_bare());
+        } else {
+            bare.push_back(time_bare());
+            pass.push_back(time_pass());
+        }
+    }
+    win32_unlock();
+    const double p = median(pass), b = median(bare);
+    std::printf("| GDI | %d | pass, all rows marked | %.1f | %.1f | %.2f |\n", depth, p, b, p / b);
+    return true;
+}
+
+// 100-nanosecond units of a FILETIME.
+double ticks(const FILETIME& t) {
+    return static_cast<double>(static_cast<uint64_t>(t.dwHighDateTime) << 32 | t.dwLowDateTime);
+}
+
+// Processor time of the display thread over `ms` of wall time with nothing marked, as a share
+// of one core.
+bool bench_idle(int ms) {
+    if (gfx_screen(13, 0, 1, 0, 0) != 0 || gfx_context->driver != &GFX_DRIVER_GDI) return false;
+    Sleep(500);
+    FILETIME created, ended, kernel0, user0, kernel1, user1;
+    LARGE_INTEGER t0, t1;
+    QueryPerformanceCounter(&t0);
+    if (!GetThreadTimes(win32_layer.thread_handle, &created, &ended, &kernel0, &user0)) return false;
+    Sleep(static_cast<DWORD>(ms));
+    GetThreadTimes(win32_layer.thread_handle, &created, &ended, &kernel1, &user1);
+    QueryPerformanceCounter(&t1);
+    const double busy_us = (ticks(kernel1) - ticks(kernel0) + ticks(user1) - ticks(user0)) / 10.0;
+    std::printf("| GDI | 8 | display thread idle, %% of a core | %.2f | | |\n",
+                100.0 * busy_us / micros(t0, t1));
+    return true;
+}
+
+} // namespace
+
+int main() {
+    _putenv("QZGFX=GDI");
+    std::snprintf(gfx_title, sizeof gfx_title, "qzgfx present bench");
+    bool ok = true;
+    for (int depth : {8, 16, 32}) ok = bench_depth(depth) && ok;
+    ok = bench_idle(5000) && ok;
+    gfx_screen(0, 0, 0, 0, 0);
+    std::fflush(stdout);
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs every presenting benchmark of the win64 build (build/win64/bench/*_present_bench.exe, one
+# per display driver) under Wine in one session and prints their rows as one table. Uses the X
+# display in DISPLAY when it works, else starts a virtual one. Build first:
+#   cmake --preset win64 && cmake --build --preset win64 --target gdi_present_bench
+set -uo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+source "$ROOT/tools/xvfb.sh"
+
+XVFB_PID=""
+export WINEPREFIX=$ROOT/build/win64/wineprefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Stops the virtual display if this script started it.
+cleanup() {
+  if [[ -n "$XVFB_PID" ]]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
+}
+trap cleanup EXIT
+
+shopt -s nullglob
+programs=("$ROOT"/build/win64/bench/*_present_bench.exe)
+if ((${#programs[@]} == 0)); then
+  echo "no presenting benchmarks in build/win64/bench: build the win64 preset first" >&2
+  exit 1
+fi
+if [[ -z "${DISPLAY:-}" ]] || ! xdpyinfo >/dev/null 2>&1; then
+  start_xvfb "$ROOT/build/win64/bench-xvfb.log" || { echo "could not start Xvfb" >&2; exit 1; }
+fi
+mkdir -p "$WINEPREFIX"
+
+echo "| driver | depth | measure | pass µs / value | bare SetDIBitsToDevice µs | pass / bare |"
+echo "| --- | --- | --- | --- | --- | --- |"
+status=0
+for program in "${programs[@]}"; do
+  wine "$program" || { echo "$(basename "$program") failed" >&2; status=1; }
+done
+exit $status
