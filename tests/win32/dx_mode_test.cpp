@@ -87,7 +87,7 @@ TEST_F(DxModes, FullScreenOfTheDisplaysOwnSizeDrawsIntoThePrimarySurface) {
     int w = 0, h = 0, depth = 0, rate = 0;
     win32_get_desktop_info(&w, &h, &depth, &rate);
     set_test_title("qzgfx dx full desk");
-    ASSERT_EQ(0, gfx_screen_res(w, h, 32, 0, SCREEN_FULLSCREEN | SCREEN_NO_SWITCH, 0));
+    ASSERT_EQ(0, gfx_screen_res(w, h, depth, 0, SCREEN_FULLSCREEN | SCREEN_NO_SWITCH, 0));
     expect_directx();
     ASSERT_TRUE(win32_window.flags & SCREEN_FULLSCREEN);
     EXPECT_TRUE(dx.fullscreen);
@@ -96,8 +96,11 @@ TEST_F(DxModes, FullScreenOfTheDisplaysOwnSizeDrawsIntoThePrimarySurface) {
     {
         GfxLockGuard lock(gfx_context);
         for (int y = 0; y < h; ++y) {
-            auto* row = reinterpret_cast<uint32_t*>(gfx_context->pages[0] + y * gfx_context->pitch);
-            for (int x = 0; x < w; ++x) row[x] = (static_cast<uint32_t>(x) << 12) ^ (y * 977u);
+            uint8_t* row = gfx_context->pages[0] + y * gfx_context->pitch;
+            for (int x = 0; x < w; ++x) {
+                const uint32_t v = (static_cast<uint32_t>(x) << 12) ^ (y * 977u);
+                std::memcpy(row + x * gfx_context->bytes_per_pixel, &v, gfx_context->bytes_per_pixel);
+            }
             gfx_context->dirty_rows[y] = 1;
         }
     }
@@ -109,13 +112,23 @@ TEST_F(DxModes, FullScreenOfTheDisplaysOwnSizeDrawsIntoThePrimarySurface) {
         DDSURFACEDESC desc{};
         desc.dwSize = sizeof desc;
         ASSERT_EQ(DD_OK, dx.primary->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr));
+        const DDPIXELFORMAT& format = desc.ddpfPixelFormat;
+        int bits = static_cast<int>(format.dwRGBBitCount);
+        if (bits == 16 && format.dwGBitMask == 0x3E0) bits = 15;
+        const bool red_low = format.dwRBitMask == 0x1F || format.dwRBitMask == 0xFF;
+        const int bytes = reference_bytes(bits);
         int wrong = 0;
         for (int y = 0; y < h; ++y) {
-            const auto* shown = reinterpret_cast<const uint32_t*>(static_cast<uint8_t*>(desc.lpSurface) +
-                                                                  static_cast<ptrdiff_t>(y) * desc.lPitch);
+            const uint8_t* row = static_cast<uint8_t*>(desc.lpSurface) + static_cast<ptrdiff_t>(y) * desc.lPitch;
             for (int x = 0; x < w; ++x) {
-                const ReferenceRgb want = expected_colour(gfx_context, x, y);
-                wrong += (shown[x] & 0xFFFFFF) != (want.r << 16 | want.g << 8 | want.b);
+                uint8_t want[4] = {};
+                reference_display(want, expected_colour(gfx_context, x, y), bits, red_low);
+                for (int i = 0; i < bytes; ++i) {
+                    if ((row[x * bytes + i] ^ want[i]) & reference_mask(bits, i)) {
+                        ++wrong;
+                        break;
+                    }
+                }
             }
         }
         dx.primary->Unlock(desc.lpSurface);

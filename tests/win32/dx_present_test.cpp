@@ -62,15 +62,20 @@ TEST_F(DxPresent, A32BitScreenShowsExactlyAndOnlyDirtyRowsChange) {
     expect_directx();
     draw_pattern(0xABCDEF);
     expect_screen_shows_framebuffer("200 x 150 x 32");
-    // A second picture whose rows are marked only in the lower half: the display must then show
-    // the old upper half, so the framebuffer's upper half is put back before comparing.
-    std::vector<uint8_t> before(gfx_context->pages[0],
-                                gfx_context->pages[0] + gfx_context->pitch * gfx_context->height);
+    // A second picture whose rows are marked only in the lower half: once it is presented, the
+    // upper half of the framebuffer gets the first picture back, unmarked, which is what the
+    // display must still show there.
+    const size_t upper = static_cast<size_t>(gfx_context->pitch) * 75;
+    std::vector<uint8_t> before(gfx_context->pages[0], gfx_context->pages[0] + upper);
     draw_pattern(0x55);
     {
         GfxLockGuard lock(gfx_context);
         std::memset(gfx_context->dirty_rows, 0, 75);
-        std::memcpy(gfx_context->pages[0], before.data(), static_cast<size_t>(gfx_context->pitch) * 75);
+    }
+    ASSERT_TRUE(wait_presented());
+    {
+        GfxLockGuard lock(gfx_context);
+        std::memcpy(gfx_context->pages[0], before.data(), upper);
     }
     expect_screen_shows_framebuffer("lower half redrawn");
 }
