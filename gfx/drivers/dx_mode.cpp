@@ -176,7 +176,9 @@ int dx_enter_mode() {
     dx.vsync_event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     if (!dx.vsync_event) return -1;
     SetForegroundWindow(win32_window.hwnd);
-    return create_keyboard() ? 0 : -1;
+    if (!create_keyboard()) return -1;
+    win32_mark_all_rows_dirty(); // new surfaces hold nothing yet: the first pass draws every row
+    return 0;
 }
 
 // Releases the keyboard and DirectInput, blanks and releases the surfaces, gives back the display
