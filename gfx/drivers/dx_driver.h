@@ -1,0 +1,63 @@
+// The DirectDraw display driver: a software screen shown through DirectDraw surfaces, with the
+// keyboard read through DirectInput and a real wait for the vertical retrace.
+//
+// Like the GDI driver it owns its window on a display thread of its own, which converts the dirty
+// framebuffer rows straight into a locked DirectDraw surface about every 10 ms. In a window the
+// blitter writes an off-screen surface that one Blt copies to the screen; in full screen it writes
+// the primary surface itself. "ddraw.dll" and "dinput.dll" are loaded by name when a screen opens.
+#pragma once
+
+#include <cstdint>
+
+#include "gfx/core/driver.h"
+
+extern const GfxDriver GFX_DRIVER_DIRECTX;
+
+// Opens the window layer with this driver's hooks; 0 once the display thread has made everything,
+// -1 for an OpenGL screen or when anything could not be made.
+int dx_init(const char* title, int width, int height, int depth, int refresh_rate, int flags);
+
+// Makes the libraries, objects, window and surfaces of the window state's current mode (full
+// screen or windowed). 0, or -1 at the first failure, leaving what exists to dx_leave_mode.
+int dx_enter_mode();
+
+// Releases everything dx_enter_mode made, in reverse, and forgets each handle it releases.
+void dx_leave_mode();
+
+// Copies the off-screen surface into the window's client area; nothing in full screen.
+void dx_paint();
+
+// The display thread: enter mode, signal the start-up event, present until the layer stops.
+unsigned __stdcall dx_thread(void* event);
+
+// Waits for the next vertical blank and makes the display thread's next pass follow it.
+void dx_wait_vsync();
+
+// The display modes of `depth` bits (15 for 5-5-5 modes) as (width << 16) | height, in a new
+// array the caller frees with free(); also without an open screen. Null when none can be listed,
+// and then *count is written only when the list could be asked for.
+uint32_t* dx_fetch_modes(int depth, int* count);
+
+// Test seam: while non-zero, dx_enter_mode fails at once, as on a machine without DirectDraw.
+extern volatile int dx_refuse_to_open;
+
+// The standard display height that follows h in the full-screen search (240, 480, 600, 768,
+// 1024), or -1 when h is already 1024 or more.
+int dx_next_height(int h);
+
+// The depth that can stand in for `depth` in a display mode (15 <-> 16, 24 <-> 32), or 0.
+int dx_twin_depth(int depth);
+
+// One display-mode attempt of the full-screen search: whether (width, height, depth, rate,
+// flags) was set.
+using DxTryModeFn = bool (*)(void* user, int width, int height, int depth, int refresh_rate,
+                             unsigned flags);
+
+// Searches for a display mode of `width` columns: at each height from `height` up the standard
+// heights, the depth and then its twin. Returns the height that was set, or -1.
+int dx_search_display_mode(int width, int height, int depth, int refresh_rate, DxTryModeFn try_mode,
+                           void* user);
+
+// Folds a 256-byte DirectInput keyboard state onto 128 scancodes: byte i is 1 when key i or its
+// extended twin i + 128 is down.
+void dx_fold_key_state(const uint8_t buffer[256], uint8_t key_state[128]);

@@ -1,0 +1,232 @@
+// Entering and leaving the DirectDraw driver's windowed or full-screen mode, and painting the
+// window from the off-screen surface.
+#include "gfx/blit/blitter.h"
+#include "gfx/core/context.h"
+#include "gfx/core/types.h"
+#include "gfx/drivers/dx_state.h"
+#include "gfx/win32/win32_window.h"
+
+namespace {
+
+constexpr DWORD FULLSCREEN_STYLE = WS_POPUP | WS_VISIBLE;
+constexpr DWORD WINDOWED_FRAME = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr DWORD FULLSCREEN_LEVEL = DDSCL_FULLSCREEN | DDSCL_ALLOWREBOOT | DDSCL_EXCLUSIVE;
+
+// Looks up an entry point of a loaded library as the pointer type F.
+template <typename F>
+F library_entry(HMODULE library, const char* name) {
+    return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+// Releases a COM interface if held and forgets it.
+template <typename T>
+void release(T*& object) {
+    if (object) object->Release();
+    object = nullptr;
+}
+
+// The full-screen search's attempt: one SetDisplayMode on the driver's DirectDraw object.
+bool set_display_mode(void*, int width, int height, int depth, int refresh_rate, unsigned flags) {
+    return SUCCEEDED(dx.ddraw->SetDisplayMode(static_cast<DWORD>(width), static_cast<DWORD>(height),
+                                              static_cast<DWORD>(depth),
+                                              static_cast<DWORD>(refresh_rate), flags));
+}
+
+// A borderless window over the whole screen, exclusive access and a display mode of the
+// screen's width: the first standard height that fits, at the depth or its twin. The framebuffer
+// is centred vertically in a taller mode.
+bool enter_fullscreen() {
+    win32_window.hwnd = CreateWindowExA(0, win32_window.class_name, win32_window.title,
+                                        FULLSCREEN_STYLE, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                                        GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                        win32_window.hinstance, nullptr);
+    if (!win32_window.hwnd) return false;
+    if (FAILED(dx.ddraw->SetCooperativeLevel(win32_window.hwnd, FULLSCREEN_LEVEL))) return false;
+    const int found = dx_search_display_mode(win32_window.width, win32_window.height,
+                                             win32_window.depth, win32_window.refresh_rate,
+                                             set_display_mode, nullptr);
+    if (found < 0) return false;
+    dx.y_offset = (found - win32_window.height) >> 1;
+    return true;
+}
+
+// A centred window whose client area is the screen's size, without the maximise box when
+// switching is off, shared with other programs and clipped to the window's visible parts.
+bool enter_windowed() {
+    AdjustWindowRect(&dx.rect, WINDOWED_FRAME, FALSE);
+    const int w = dx.rect.right - dx.rect.left;
+    const int h = dx.rect.bottom - dx.rect.top;
+    dx.rect.right = w;
+    dx.rect.bottom = h;
+    DWORD style = WS_VISIBLE | WINDOWED_FRAME;
+    if (win32_window.flags & SCREEN_NO_SWITCH) style &= ~static_cast<DWORD>(WS_MAXIMIZEBOX);
+    win32_window.hwnd = CreateWindowExA(0, win32_window.class_name, win32_window.title, style,
+                                        (GetSystemMetrics(SM_CXSCREEN) - w) >> 1,
+                                        (GetSystemMetrics(SM_CYSCREEN) - h) >> 1, w, h, nullptr,
+                                        nullptr, win32_window.hinstance, nullptr);
+    if (!win32_window.hwnd) return false;
+    if (FAILED(dx.ddraw->SetCooperativeLevel(win32_window.hwnd, DDSCL_NORMAL))) return false;
+    if (FAILED(dx.ddraw->CreateClipper(0, &dx.clipper, nullptr))) return false;
+    if (FAILED(dx.clipper->SetHWnd(0, win32_window.hwnd))) return false;
+    dx.y_offset = 0;
+    return true;
+}
+
+// The primary surface and, in a window, the off-screen surface of the screen's size that the
+// blitter writes.
+bool create_surfaces() {
+    DDSURFACEDESC desc{};
+    desc.dwSize = sizeof desc;
+    desc.dwFlags = DDSD_CAPS;
+    desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE;
+    if (FAILED(dx.ddraw->CreateSurface(&desc, &dx.primary, nullptr))) return false;
+    if (dx.fullscreen) {
+        dx.target = dx.primary;
+        return true;
+    }
+    if (FAILED(dx.primary->SetClipper(dx.clipper))) return false;
+    desc = DDSURFACEDESC{};
+    desc.dwSize = sizeof desc;
+    desc.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
+    desc.ddsCaps.dwCaps = DDSCAPS_VIDEOMEMORY;
+    desc.dwWidth = static_cast<DWORD>(win32_window.width);
+    desc.dwHeight = static_cast<DWORD>(win32_window.height);
+    return SUCCEEDED(dx.ddraw->CreateSurface(&desc, &dx.target, nullptr));
+}
+
+// Reads the primary surface's format and picks the blitter for it; an 8-bit display gets a
+// DirectDraw palette made from the window state's palette copy.
+bool choose_pixel_format() {
+    DDPIXELFORMAT format{};
+    format.dwSize = sizeof format;
+    if (FAILED(dx.primary->GetPixelFormat(&format)) || !(format.dwFlags & DDPF_RGB)) return false;
+    int bits = static_cast<int>(format.dwRGBBitCount);
+    int red_low = 0;
+    if (bits == 8) {
+        if (FAILED(dx.ddraw->CreatePalette(DDPCAPS_8BIT | DDPCAPS_ALLOW256,
+                                           win32_window.palette_entries, &dx.palette, nullptr))) {
+            return false;
+        }
+        if (FAILED(dx.primary->SetPalette(dx.palette))) return false;
+        win32_window.palette_dirty = 0;
+    } else if (bits == 16) {
+        if (format.dwGBitMask == 0x3E0) bits = 15;
+        if (format.dwRBitMask == 0x1F) red_low = 1;
+    } else if (bits >= 24) {
+        if (format.dwRBitMask == 0xFF) red_low = 1;
+    }
+    win32_window.blitter = select_blitter(bits, red_low);
+    return win32_window.blitter != nullptr;
+}
+
+// Loads both libraries and makes the DirectDraw and DirectInput objects.
+bool create_objects() {
+    dx.ddraw_library = LoadLibraryA("ddraw.dll");
+    if (!dx.ddraw_library) return false;
+    dx.dinput_library = LoadLibraryA("dinput.dll");
+    if (!dx.dinput_library) return false;
+    auto dinput_create = library_entry<DxDirectInputCreateFn>(dx.dinput_library, "DirectInputCreateA");
+    if (!dinput_create) return false;
+    dx.ddraw = dx_create_ddraw(dx.ddraw_library);
+    if (!dx.ddraw) return false;
+    return SUCCEEDED(dinput_create(win32_window.hinstance, 0x0300, &dx.dinput, nullptr));
+}
+
+// The system keyboard in the standard 256-byte format, acquired.
+bool create_keyboard() {
+    dx_build_keyboard_format();
+    if (FAILED(dx.dinput->CreateDevice(DX_GUID_SYS_KEYBOARD, &dx.keyboard, nullptr))) return false;
+    if (FAILED(dx.keyboard->SetDataFormat(&dx_keyboard_format.header))) return false;
+    return dx.keyboard->Acquire() == DI_OK;
+}
+
+} // namespace
+
+// Makes a DirectDraw object with "DirectDrawCreate" and trades it for its IDirectDraw2 face.
+IDirectDraw2* dx_create_ddraw(HMODULE library) {
+    auto create = library_entry<DxDirectDrawCreateFn>(library, "DirectDrawCreate");
+    if (!create) return nullptr;
+    IDirectDraw* first = nullptr;
+    if (FAILED(create(nullptr, &first, nullptr)) || !first) return nullptr;
+    IDirectDraw2* second = nullptr;
+    const HRESULT asked = first->QueryInterface(DX_IID_DIRECTDRAW2, reinterpret_cast<void**>(&second));
+    first->Release();
+    return SUCCEEDED(asked) ? second : nullptr;
+}
+
+// Builds the current mode from nothing; see the header. Each step stops at its first failure.
+int dx_enter_mode() {
+    dx.primary = nullptr;
+    dx.target = nullptr;
+    dx.clipper = nullptr;
+    dx.palette = nullptr;
+    dx.keyboard = nullptr;
+    dx.dinput = nullptr;
+    dx.ddraw = nullptr;
+    dx.vsync_requested = 0;
+    dx.fullscreen = (win32_window.flags & SCREEN_FULLSCREEN) != 0;
+    if (dx_refuse_to_open) return -1;
+    if (!create_objects()) return -1;
+    dx.rect = RECT{0, 0, win32_window.width, win32_window.height};
+    const bool made = dx.fullscreen ? enter_fullscreen() : enter_windowed();
+    if (!made || !create_surfaces() || !choose_pixel_format()) return -1;
+    DWORD frequency = 0;
+    dx.ddraw->GetMonitorFrequency(&frequency);
+    if (gfx_context) gfx_context->refresh_rate = static_cast<int>(frequency);
+    dx.vsync_event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    if (!dx.vsync_event) return -1;
+    SetForegroundWindow(win32_window.hwnd);
+    if (!create_keyboard()) return -1;
+    win32_mark_all_rows_dirty(); // new surfaces hold nothing yet: the first pass draws every row
+    return 0;
+}
+
+// Releases the keyboard and DirectInput, blanks and releases the surfaces, gives back the display
+// mode, releases DirectDraw, then destroys the window, frees the libraries and closes the event.
+// Every handle is forgotten as it goes, so a second call (as a refused switch makes) does nothing.
+void dx_leave_mode() {
+    if (dx.dinput) {
+        if (dx.keyboard) dx.keyboard->Unacquire();
+        release(dx.keyboard);
+        release(dx.dinput);
+    }
+    if (dx.ddraw) {
+        if (dx.fullscreen && dx.primary) {
+            DDBLTFX fx{};
+            fx.dwSize = sizeof fx;
+            fx.dwFillColor = 0;
+            RECT all{0, 0, win32_window.width, win32_window.height};
+            dx.primary->Blt(&all, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+        }
+        if (dx.target != dx.primary) release(dx.target);
+        dx.target = nullptr;
+        release(dx.palette);
+        release(dx.clipper);
+        release(dx.primary);
+        if (dx.fullscreen) {
+            dx.ddraw->RestoreDisplayMode();
+            dx.ddraw->SetCooperativeLevel(win32_window.hwnd, DDSCL_NORMAL);
+        }
+        release(dx.ddraw);
+    }
+    if (win32_window.hwnd) DestroyWindow(win32_window.hwnd);
+    win32_window.hwnd = nullptr;
+    if (dx.ddraw_library) FreeLibrary(dx.ddraw_library);
+    dx.ddraw_library = nullptr;
+    if (dx.dinput_library) FreeLibrary(dx.dinput_library);
+    dx.dinput_library = nullptr;
+    if (dx.vsync_event) CloseHandle(dx.vsync_event);
+    dx.vsync_event = nullptr;
+}
+
+// Copies the whole off-screen surface onto the window's client area, clipped to what is visible.
+void dx_paint() {
+    if (dx.fullscreen || !dx.primary || !dx.target || !win32_window.hwnd) return;
+    RECT destination{};
+    GetClientRect(win32_window.hwnd, &destination);
+    POINT origin{0, 0};
+    ClientToScreen(win32_window.hwnd, &origin);
+    OffsetRect(&destination, origin.x, origin.y);
+    RECT source{0, 0, win32_window.width, win32_window.height};
+    dx.primary->Blt(&destination, dx.target, &source, DDBLT_WAIT, nullptr);
+}

@@ -1,0 +1,73 @@
+// The DirectDraw driver's own state and the pieces its files share.
+#pragma once
+
+#include <windows.h>
+
+#define DIRECTINPUT_VERSION 0x0300
+#include <ddraw.h>
+#include <dinput.h>
+
+#include "gfx/drivers/dx_driver.h"
+
+constexpr int DX_KEYBOARD_OBJECTS = 256;
+
+// Everything the driver holds; every handle and interface pointer is null when not held.
+struct DxState {
+    HMODULE ddraw_library;
+    HMODULE dinput_library;
+    IDirectDraw2* ddraw;
+    IDirectDrawSurface* primary;
+    IDirectDrawSurface* target; // the primary in full screen, an off-screen surface in a window
+    IDirectDrawClipper* clipper;
+    IDirectDrawPalette* palette; // only on an 8-bit display
+    IDirectInputA* dinput;
+    IDirectInputDeviceA* keyboard;
+    HANDLE vsync_event;           // manual reset; set once the program thread saw a vertical blank
+    volatile LONG vsync_requested; // set by dx_wait_vsync, cleared by the display thread
+    int y_offset;                 // display rows above the first framebuffer row (full screen)
+    RECT rect;                    // (0, 0, width, height), or the outer window rectangle
+    bool fullscreen;              // the mode dx_enter_mode made, read by dx_leave_mode
+};
+
+extern DxState dx;
+
+// The identifiers DirectDraw and DirectInput publish for what this driver asks for.
+extern const GUID DX_IID_DIRECTDRAW2;
+extern const GUID DX_GUID_SYS_KEYBOARD;
+extern const GUID DX_GUID_KEY;
+
+// The standard 256-byte keyboard data format, filled by dx_build_keyboard_format.
+struct DxKeyboardFormat {
+    DIDATAFORMAT header;
+    DIOBJECTDATAFORMAT objects[DX_KEYBOARD_OBJECTS];
+};
+extern DxKeyboardFormat dx_keyboard_format;
+
+// Fills dx_keyboard_format: one optional button per byte, each of type GUID_Key.
+void dx_build_keyboard_format();
+
+// Reads the keyboard into the open screen's key_state; a lost keyboard is acquired again and
+// leaves key_state alone, as does any other failure.
+void dx_sample_keyboard();
+
+// One presenting pass of the display thread, with the window lock held: restore lost surfaces,
+// apply a changed palette, convert the dirty rows into the target and show it.
+void dx_present();
+
+// The signature of "DirectDrawCreate" and "DirectInputCreateA", looked up by name.
+using DxDirectDrawCreateFn = HRESULT(WINAPI*)(GUID*, IDirectDraw**, IUnknown*);
+using DxDirectInputCreateFn = HRESULT(WINAPI*)(HINSTANCE, DWORD, IDirectInputA**, IUnknown*);
+
+// Makes a DirectDraw object from a loaded "ddraw.dll" and asks it for IDirectDraw2. Null on
+// any failure.
+IDirectDraw2* dx_create_ddraw(HMODULE library);
+
+// The accumulating list of dx_enum_mode.
+struct DxModeList {
+    int depth;
+    int count;
+    uint32_t* modes;
+};
+
+// EnumDisplayModes callback: appends the mode to the DxModeList when its depth matches.
+HRESULT WINAPI dx_enum_mode(DDSURFACEDESC* desc, void* list);

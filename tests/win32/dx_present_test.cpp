@@ -1,0 +1,95 @@
+// The DirectDraw driver's presenting, read back from the X display: paletted, doubled-row,
+// 16-bit and 32-bit screens, and a palette change.
+#include "dx_test_support.h"
+
+#include "gfx/core/palette.h"
+
+namespace {
+
+// Fills the framebuffer with a pattern in which neighbouring pixels differ, under the lock.
+// Paletted screens use every colour of their depth; wider pixels get scattered bit patterns.
+void draw_pattern(uint32_t seed) {
+    GfxContext* ctx = gfx_context;
+    GfxLockGuard lock(ctx);
+    const uint32_t colours = ctx->depth >= 8 ? 256u : 1u << ctx->depth;
+    for (int y = 0; y < ctx->height; ++y) {
+        uint8_t* row = ctx->pages[0] + y * ctx->pitch;
+        for (int x = 0; x < ctx->width; ++x) {
+            const uint32_t v = (static_cast<uint32_t>(x) * 2654435761u) ^
+                               (static_cast<uint32_t>(y) * 40503u) ^ seed;
+            switch (ctx->bytes_per_pixel) {
+            case 1: row[x] = static_cast<uint8_t>((x / 3 + y + seed) % colours); break;
+            case 2: std::memcpy(row + 2 * x, &v, 2); break;
+            default: std::memcpy(row + 4 * x, &v, 4); break;
+            }
+        }
+        ctx->dirty_rows[y] = 1;
+    }
+}
+
+class DxPresent : public DxScreenTest {};
+
+TEST_F(DxPresent, ANumberedPalettedModeShowsItsFramebufferExactly) {
+    set_test_title("qzgfx dx mode 13");
+    ASSERT_EQ(0, gfx_screen(13, 0, 0, 0, 0));
+    expect_directx();
+    draw_pattern(7);
+    expect_screen_shows_framebuffer("mode 13");
+}
+
+TEST_F(DxPresent, ADoubledRowModeShowsEachRowTwice) {
+    set_test_title("qzgfx dx mode 8");
+    ASSERT_EQ(0, gfx_screen(8, 0, 0, 0, 0));
+    expect_directx();
+    ASSERT_EQ(2, gfx_context->scanline_size);
+    EXPECT_EQ(400, client_size(win32_window.hwnd).cy);
+    draw_pattern(3);
+    expect_screen_shows_framebuffer("mode 8");
+}
+
+TEST_F(DxPresent, A16BitScreenOfOddWidthShowsExactly) {
+    set_test_title("qzgfx dx 16 odd");
+    ASSERT_EQ(0, gfx_screen_res(317, 123, 16, 0, 0, 0));
+    expect_directx();
+    EXPECT_EQ(317, client_size(win32_window.hwnd).cx);
+    draw_pattern(0x1234);
+    expect_screen_shows_framebuffer("317 x 123 x 16");
+}
+
+TEST_F(DxPresent, A32BitScreenShowsExactlyAndOnlyDirtyRowsChange) {
+    set_test_title("qzgfx dx 32");
+    ASSERT_EQ(0, gfx_screen_res(200, 150, 32, 0, 0, 0));
+    expect_directx();
+    draw_pattern(0xABCDEF);
+    expect_screen_shows_framebuffer("200 x 150 x 32");
+    // A second picture whose rows are marked only in the lower half: once it is presented, the
+    // upper half of the framebuffer gets the first picture back, unmarked, which is what the
+    // display must still show there.
+    const size_t upper = static_cast<size_t>(gfx_context->pitch) * 75;
+    std::vector<uint8_t> before(gfx_context->pages[0], gfx_context->pages[0] + upper);
+    draw_pattern(0x55);
+    {
+        GfxLockGuard lock(gfx_context);
+        std::memset(gfx_context->dirty_rows, 0, 75);
+    }
+    ASSERT_TRUE(wait_presented());
+    {
+        GfxLockGuard lock(gfx_context);
+        std::memcpy(gfx_context->pages[0], before.data(), upper);
+    }
+    expect_screen_shows_framebuffer("lower half redrawn");
+}
+
+TEST_F(DxPresent, APaletteChangeShowsAtTheNextPass) {
+    set_test_title("qzgfx dx palette");
+    ASSERT_EQ(0, gfx_screen(13, 0, 0, 0, 0));
+    expect_directx();
+    draw_pattern(1);
+    expect_screen_shows_framebuffer("before the change");
+    const uint32_t old_entry = gfx_context->palette[5];
+    gfx_palette(5, 63, 10, 40);
+    EXPECT_NE(old_entry, gfx_context->palette[5]);
+    expect_screen_shows_framebuffer("after changing entry 5");
+}
+
+} // namespace

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs one Windows program under Wine on a virtual X display of its own at the given colour depth:
+#   run-on-xvfb.sh DEPTH PROGRAM [ARGS...]
+# so that DirectDraw's primary surface takes that display's format. The program gets a Wine prefix
+# of its own beside the caller's (WINEPREFIX-xDEPTH): one Wine server serves one display. Exits
+# with the program's status.
+set -u
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+DEPTH=$1
+shift
+source "$ROOT/tools/xvfb.sh"
+export WINEPREFIX="${WINEPREFIX:-$HOME/.qzgfx-wine}-x$DEPTH"
+XVFB_PID=""
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  [[ -n "$XVFB_PID" ]] && kill "$XVFB_PID" 2>/dev/null
+  [[ -n "$XVFB_PID" ]] && wait "$XVFB_PID" 2>/dev/null
+  return 0
+}
+trap cleanup EXIT
+mkdir -p "$ROOT/build/logs"
+if ! start_xvfb "$ROOT/build/logs/xvfb-x$DEPTH.log" "$DEPTH"; then
+  echo "cannot start a $DEPTH-bit Xvfb"
+  exit 1
+fi
+# Without a window manager, Wine waits two seconds for one at every window it destroys unless its
+# windows are unmanaged.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+bash "$ROOT/tools/run-wine.sh" "$@"
