@@ -222,17 +222,18 @@ inline void random_palette(std::mt19937& random) {
                     static_cast<int>(random() & 0xFF));
 }
 
+// Adds a top-level window to the list in `list` when it belongs to this process.
+inline BOOL CALLBACK collect_process_window(HWND window, LPARAM list) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == GetCurrentProcessId()) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 // The top-level windows of this process.
 inline std::vector<HWND> process_windows() {
     std::vector<HWND> found;
-    EnumWindows(
-        [](HWND w, LPARAM list) -> BOOL {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            if (pid == GetCurrentProcessId()) reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumWindows(collect_process_window, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
