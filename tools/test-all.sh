@@ -114,10 +114,13 @@ cat "$LOGS/setup.log"
 
 # A failed build still runs the tests: ctest reports the programs that are missing as failures.
 build_preset native
+# The portable code again as 32-bit x86 (run under qemu where the kernel cannot start it).
+build_preset native32
 build_preset win64
 build_preset win32
 
 run_tests native
+run_tests native32
 
 if ensure_display; then
   warm_wine
