@@ -49,29 +49,29 @@ BLIT_SSE2 void row_lut_to_32_sse2(uint8_t* dst, const uint8_t* src, int count, c
     row_lut_to_32(dst + 4 * x, src + x, count - x, table);
 }
 
+// The low 16 bits of the display pixel of index byte `k` of `indices`.
+inline int entry_16(const uint32_t* table, uint64_t indices, int k) {
+    return static_cast<int>(load_16(reinterpret_cast<const uint8_t*>(table + ((indices >> (8 * k)) & 0xFF))));
+}
+
 // 15- or 16-bit pixels, eight per step: each display pixel is inserted into its 16-bit lane
 // straight from the table.
 BLIT_SSE2 void row_lut_to_16_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
-    const uint16_t* entries = reinterpret_cast<const uint16_t*>(table);
     int x = 0;
     for (; x + 8 <= count; x += 8) {
         const uint64_t i = load_64(src + x);
-        __m128i v = _mm_cvtsi32_si128(entries[2 * (i & 0xFF)]);
-        v = _mm_insert_epi16(v, entries[2 * ((i >> 8) & 0xFF)], 1);
-        v = _mm_insert_epi16(v, entries[2 * ((i >> 16) & 0xFF)], 2);
-        v = _mm_insert_epi16(v, entries[2 * ((i >> 24) & 0xFF)], 3);
-        v = _mm_insert_epi16(v, entries[2 * ((i >> 32) & 0xFF)], 4);
-        v = _mm_insert_epi16(v, entries[2 * ((i >> 40) & 0xFF)], 5);
-        v = _mm_insert_epi16(v, entries[2 * ((i >> 48) & 0xFF)], 6);
-        v = _mm_insert_epi16(v, entries[2 * (i >> 56)], 7);
+        __m128i v = _mm_cvtsi32_si128(entry_16(table, i, 0));
+        v = _mm_insert_epi16(v, entry_16(table, i, 1), 1);
+        v = _mm_insert_epi16(v, entry_16(table, i, 2), 2);
+        v = _mm_insert_epi16(v, entry_16(table, i, 3), 3);
+        v = _mm_insert_epi16(v, entry_16(table, i, 4), 4);
+        v = _mm_insert_epi16(v, entry_16(table, i, 5), 5);
+        v = _mm_insert_epi16(v, entry_16(table, i, 6), 6);
+        v = _mm_insert_epi16(v, entry_16(table, i, 7), 7);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 2 * x), v);
     }
     row_lut_to_16(dst + 2 * x, src + x, count - x, table);
 }
-
-
-
-
 
 // Eight 24-bit pixels per step in three 64-bit stores, built from the low three bytes of each
 // display pixel.
