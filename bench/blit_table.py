@@ -3,7 +3,8 @@
 conversion (medians when the run had repetitions), with the speed-ups over SDL2 and the cost
 relative to memcpy: one table for the widest level and one for each level the run measured.
 
-    blit_bench --benchmark_repetitions=3 --benchmark_out=blit.json --benchmark_out_format=json
+    blit_bench --benchmark_repetitions=3 --benchmark_enable_random_interleaving=true \
+        --benchmark_out=blit.json --benchmark_out_format=json
     bench/blit_table.py blit.json
 """
 import json

@@ -121,19 +121,42 @@ BLIT_SSSE3 void row_32_to_24_ssse3(uint8_t* dst, const uint8_t* src, int count, 
     tail(dst + 3 * x, src + 4 * x, count - x, table);
 }
 
-// 24-bit pixels, sixteen per step, bytes B, G, R (or R, G, B with `swap`), with shifts and masks.
-template <bool swap, BlitRowFn tail>
+// 24-bit pixels, sixteen per step, bytes B, G, R, with shifts and masks.
 BLIT_SSE2 void row_32_to_24_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
     int x = 0;
     for (; x + 16 <= count; x += 16) {
         __m128i packed[4];
         for (int k = 0; k < 4; ++k) {
-            const __m128i p = load_4_pixels(src + 4 * x + 16 * k);
-            packed[k] = pack_12(swap ? swap_red_blue(p) : p);
+            packed[k] = pack_12(load_4_pixels(src + 4 * x + 16 * k));
         }
         store_48_packed(dst + 3 * x, packed[0], packed[1], packed[2], packed[3]);
     }
-    tail(dst + 3 * x, src + 4 * x, count - x, table);
+    row_32_to_24(dst + 3 * x, src + 4 * x, count - x, table);
+}
+
+// Bytes R, G, B of two pixels (eight bytes B, G, R, X, B, G, R, X) in the low six bytes: the
+// byte-reversed word holds them as X, R, G, B, X, R, G, B.
+inline uint64_t reversed_pair(const uint8_t* src) {
+    const uint64_t q = __builtin_bswap64(load_64(src));
+    return q >> 40 | ((q >> 8) & 0xFFFFFF) << 24;
+}
+
+// 24-bit pixels, bytes R, G, B, eight per step in three 64-bit stores, with byte reversals in
+// general registers: cheaper than exchanging red and blue in vector registers without byte
+// shuffles.
+void row_32_to_24_redlow_reversed(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const uint8_t* s = src + 4 * x;
+        const uint64_t a = reversed_pair(s);
+        const uint64_t b = reversed_pair(s + 8);
+        const uint64_t c = reversed_pair(s + 16);
+        const uint64_t d = reversed_pair(s + 24);
+        store_64(dst + 3 * x, a | b << 48);
+        store_64(dst + 3 * x + 8, b >> 16 | c << 32);
+        store_64(dst + 3 * x + 16, c >> 32 | d << 16);
+    }
+    row_32_to_24_redlow(dst + 3 * x, src + 4 * x, count - x, table);
 }
 
 // 24-bit pixels, eight per step: each half of the register is shuffled to twelve bytes, the
@@ -168,11 +191,11 @@ constexpr BlitRowVariants ROWS_32_TO_16_REDLOW = {
     row_32_to_16_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To16RedLow, row_32_to_16_redlow>)), nullptr,
     BLIT_VECTOR((row_32_to_16_bits_avx2<To16RedLowx8, row_32_to_16_redlow>)), nullptr};
 constexpr BlitRowVariants ROWS_32_TO_24 = {
-    row_32_to_24, BLIT_VECTOR((row_32_to_24_sse2<false, row_32_to_24>)),
+    row_32_to_24, BLIT_VECTOR(row_32_to_24_sse2),
     BLIT_VECTOR((row_32_to_24_ssse3<false, row_32_to_24>)), BLIT_VECTOR((row_32_to_24_avx2<false, row_32_to_24>)),
     nullptr};
 constexpr BlitRowVariants ROWS_32_TO_24_REDLOW = {
-    row_32_to_24_redlow, BLIT_VECTOR((row_32_to_24_sse2<true, row_32_to_24_redlow>)),
+    row_32_to_24_redlow, BLIT_VECTOR(row_32_to_24_redlow_reversed),
     BLIT_VECTOR((row_32_to_24_ssse3<true, row_32_to_24_redlow>)),
     BLIT_VECTOR((row_32_to_24_avx2<true, row_32_to_24_redlow>)), nullptr};
 constexpr BlitRowVariants ROWS_32_TO_32_REDLOW = {
