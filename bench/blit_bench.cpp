@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "gfx/blit/blit_cpu.h"
 #include "gfx/blit/blitter.h"
 #include "gfx/blit/colour_lookup.h"
 #include "gfx/core/context.h"
@@ -103,6 +104,21 @@ void bench_member(benchmark::State& state, const Case& c, Blitter blitter) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(screen.dest.size()));
 }
 
+// An instruction set level the vector members can be held to, by its name in benchmark names.
+struct Level {
+    const char* name;
+    BlitIsa isa;
+};
+
+const Level LEVELS[] = {{"sse2", BlitIsa::SSE2}, {"avx2", BlitIsa::AVX2}, {"avx512vbmi", BlitIsa::AVX512_VBMI}};
+
+// Times the member select_blitter picks with the vector members held to `isa`.
+void bench_member_at(benchmark::State& state, const Case& c, BlitIsa isa) {
+    blit_limit_isa(isa);
+    bench_member(state, c, nullptr);
+    blit_limit_isa(BlitIsa::AVX512_VBMI);
+}
+
 // Times SDL2 converting the same picture: a palette blit for paletted sources, its pixel
 // conversion for the rest.
 void bench_sdl(benchmark::State& state, const Case& c) {
@@ -159,11 +175,18 @@ void bench_memcpy(benchmark::State& state, const Case& c) {
 
 } // namespace
 
-// Registers the four timings of every member and runs the benchmarks.
+// Registers the timings of every member (at each level the processor has) and runs them.
 int main(int argc, char** argv) {
+    const BlitIsa widest = blit_isa();
     for (const Case& c : CASES) {
         const std::string name = c.name;
         benchmark::RegisterBenchmark(("BM_Blit/" + name).c_str(), bench_member, c, nullptr);
+        for (const Level& level : LEVELS) {
+            if (level.isa <= widest) {
+                benchmark::RegisterBenchmark(("BM_BlitAt/" + name + "/" + level.name).c_str(), bench_member_at, c,
+                                             level.isa);
+            }
+        }
         benchmark::RegisterBenchmark(("BM_BlitScalar/" + name).c_str(), bench_member, c, c.scalar);
         benchmark::RegisterBenchmark(("BM_SDL2/" + name).c_str(), bench_sdl, c);
         benchmark::RegisterBenchmark(("BM_Memcpy/" + name).c_str(), bench_memcpy, c);

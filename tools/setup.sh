@@ -5,6 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ make git                       # the native tool chain
+  g++-multilib qemu-user                   # 32-bit x86 builds, and running them where the kernel cannot
   googletest libgtest-dev                  # GoogleTest sources, built by every preset
   libbenchmark-dev                         # the benchmarks
   g++-mingw-w64-x86-64 g++-mingw-w64-i686  # the Windows cross compilers

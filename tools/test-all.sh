@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up whatever is missing, builds the native, win64 and win32 presets and runs every test:
-# natively, and the Windows test programs under Wine on an X display (a virtual one when none is
-# usable), and runs each fuzz target (built with clang) for 20 s. Ends with a summary and the line "N passed, N failed"; exits non-zero on any failure.
+# Sets up whatever is missing, builds the native, native32, win64 and win32 presets and runs every
+# test: natively, as 32-bit x86, and the Windows test programs under Wine on an X display (a virtual
+# one when none is usable); runs each fuzz target (built with clang) for 20 s. Ends with a summary
+# and the line "N passed, N failed"; exits non-zero on any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -144,10 +145,13 @@ cat "$LOGS/setup.log"
 
 # A failed build still runs the tests: ctest reports the programs that are missing as failures.
 build_preset native
+# The portable code again as 32-bit x86 (run under qemu where the kernel cannot start it).
+build_preset native32
 build_preset win64
 build_preset win32
 
 run_tests native
+run_tests native32
 run_package_test native
 run_package_test win32
 build_preset fuzz && run_fuzz

@@ -29,6 +29,16 @@ inline uint32_t load_32(const uint8_t* p) {
     return v;
 }
 
+// Reads a little-endian 64-bit word.
+inline uint64_t load_64(const uint8_t* p) {
+    uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// Writes a 64-bit word.
+inline void store_64(uint8_t* p, uint64_t v) { std::memcpy(p, &v, sizeof v); }
+
 // Writes the low 16 bits of `v`.
 inline void store_16(uint8_t* p, uint32_t v) {
     const uint16_t w = static_cast<uint16_t>(v);

@@ -86,6 +86,20 @@ BLIT_SSE2 void row_16_to_32_sse2(uint8_t* dst, const uint8_t* src, int count, co
     row_16_to_32(dst + 4 * x, src + 2 * x, count - x, table);
 }
 
+// 24-bit pixels for a lookup table of the given order, sixteen per step, packed with shifts and
+// masks.
+template <bool red_low>
+BLIT_SSE2 void row_16_to_24_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    int x = 0;
+    for (; x + 16 <= count; x += 16) {
+        __m128i a, b, c, d;
+        expand_8_pixels<red_low>(load_8_pixels(src + 2 * x), &a, &b);
+        expand_8_pixels<red_low>(load_8_pixels(src + 2 * x + 16), &c, &d);
+        store_48_packed(dst + 3 * x, pack_12(a), pack_12(b), pack_12(c), pack_12(d));
+    }
+    row_16_to_24(dst + 3 * x, src + 2 * x, count - x, table);
+}
+
 // 24-bit pixels for a lookup table of the given order, sixteen per step.
 template <bool red_low>
 BLIT_SSSE3 void row_16_to_24_ssse3(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
@@ -109,8 +123,8 @@ constexpr BlitRowVariants ROWS_16_TO_16_REDLOW = {row_16_to_16_redlow, BLIT_VECT
                                                   nullptr, nullptr, nullptr};
 // Index 0: the table holds the red-high expansion, 1: red-low, 2: anything else.
 constexpr BlitRowVariants ROWS_16_TO_24[3] = {
-    {row_16_to_24, nullptr, BLIT_VECTOR(row_16_to_24_ssse3<false>), nullptr, nullptr},
-    {row_16_to_24, nullptr, BLIT_VECTOR(row_16_to_24_ssse3<true>), nullptr, nullptr},
+    {row_16_to_24, BLIT_VECTOR(row_16_to_24_sse2<false>), BLIT_VECTOR(row_16_to_24_ssse3<false>), nullptr, nullptr},
+    {row_16_to_24, BLIT_VECTOR(row_16_to_24_sse2<true>), BLIT_VECTOR(row_16_to_24_ssse3<true>), nullptr, nullptr},
     {row_16_to_24, nullptr, nullptr, nullptr, nullptr},
 };
 constexpr BlitRowVariants ROWS_16_TO_32[3] = {

@@ -82,13 +82,16 @@ BLIT_AVX2 void row_32_to_16_bits_avx2(uint8_t* dst, const uint8_t* src, int coun
     tail(dst + 2 * x, src + 4 * x, count - x, table);
 }
 
+// Red and blue of four pixels exchanged, green kept, the top byte cleared.
+BLIT_SSE2 inline __m128i swap_red_blue(__m128i p) {
+    return _mm_or_si128(_mm_or_si128(field<0>(p, 0xFF00), field<16>(p, 0xFF)), field<-16>(p, 0xFF0000));
+}
+
 // Red and blue exchanged, four per step, with shifts and masks.
 BLIT_SSE2 void row_32_to_32_redlow_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
     int x = 0;
     for (; x + 4 <= count; x += 4) {
-        const __m128i p = load_4_pixels(src + 4 * x);
-        const __m128i swapped = _mm_or_si128(_mm_or_si128(field<0>(p, 0xFF00), field<16>(p, 0xFF)), field<-16>(p, 0xFF0000));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 4 * x), swapped);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 4 * x), swap_red_blue(load_4_pixels(src + 4 * x)));
     }
     row_32_to_32_redlow(dst + 4 * x, src + 4 * x, count - x, table);
 }
@@ -118,6 +121,61 @@ BLIT_SSSE3 void row_32_to_24_ssse3(uint8_t* dst, const uint8_t* src, int count, 
     tail(dst + 3 * x, src + 4 * x, count - x, table);
 }
 
+// 24-bit pixels, sixteen per step, bytes B, G, R, with shifts and masks.
+BLIT_SSE2 void row_32_to_24_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    int x = 0;
+    for (; x + 16 <= count; x += 16) {
+        __m128i packed[4];
+        for (int k = 0; k < 4; ++k) {
+            packed[k] = pack_12(load_4_pixels(src + 4 * x + 16 * k));
+        }
+        store_48_packed(dst + 3 * x, packed[0], packed[1], packed[2], packed[3]);
+    }
+    row_32_to_24(dst + 3 * x, src + 4 * x, count - x, table);
+}
+
+// Bytes R, G, B of two pixels (eight bytes B, G, R, X, B, G, R, X) in the low six bytes: the
+// byte-reversed word holds them as X, R, G, B, X, R, G, B.
+inline uint64_t reversed_pair(const uint8_t* src) {
+    const uint64_t q = __builtin_bswap64(load_64(src));
+    return q >> 40 | ((q >> 8) & 0xFFFFFF) << 24;
+}
+
+// 24-bit pixels, bytes R, G, B, eight per step in three 64-bit stores, with byte reversals in
+// general registers: cheaper than exchanging red and blue in vector registers without byte
+// shuffles.
+void row_32_to_24_redlow_reversed(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const uint8_t* s = src + 4 * x;
+        const uint64_t a = reversed_pair(s);
+        const uint64_t b = reversed_pair(s + 8);
+        const uint64_t c = reversed_pair(s + 16);
+        const uint64_t d = reversed_pair(s + 24);
+        store_64(dst + 3 * x, a | b << 48);
+        store_64(dst + 3 * x + 8, b >> 16 | c << 32);
+        store_64(dst + 3 * x + 16, c >> 32 | d << 16);
+    }
+    row_32_to_24_redlow(dst + 3 * x, src + 4 * x, count - x, table);
+}
+
+// 24-bit pixels, eight per step: each half of the register is shuffled to twelve bytes, the
+// halves are joined into the low 24 bytes and all 32 are stored, the last eight to be
+// overwritten by the next step. Steps stop where those eight bytes would pass the row's end.
+template <bool swap, BlitRowFn tail>
+BLIT_AVX2 void row_32_to_24_avx2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    const __m128i half = swap ? pack24_swap_order() : pack24_keep_order();
+    const __m256i order = _mm256_broadcastsi128_si256(half);
+    const __m256i join = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7);
+    int x = 0;
+    for (; x + 11 <= count; x += 8) {
+        const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + 4 * x));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + 3 * x),
+                            _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(p, order), join));
+    }
+    tail(dst + 3 * x, src + 4 * x, count - x, table);
+}
+
 #endif
 
 constexpr BlitRowVariants ROWS_32_TO_15 = {
@@ -133,9 +191,13 @@ constexpr BlitRowVariants ROWS_32_TO_16_REDLOW = {
     row_32_to_16_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To16RedLow, row_32_to_16_redlow>)), nullptr,
     BLIT_VECTOR((row_32_to_16_bits_avx2<To16RedLowx8, row_32_to_16_redlow>)), nullptr};
 constexpr BlitRowVariants ROWS_32_TO_24 = {
-    row_32_to_24, nullptr, BLIT_VECTOR((row_32_to_24_ssse3<false, row_32_to_24>)), nullptr, nullptr};
+    row_32_to_24, BLIT_VECTOR(row_32_to_24_sse2),
+    BLIT_VECTOR((row_32_to_24_ssse3<false, row_32_to_24>)), BLIT_VECTOR((row_32_to_24_avx2<false, row_32_to_24>)),
+    nullptr};
 constexpr BlitRowVariants ROWS_32_TO_24_REDLOW = {
-    row_32_to_24_redlow, nullptr, BLIT_VECTOR((row_32_to_24_ssse3<true, row_32_to_24_redlow>)), nullptr, nullptr};
+    row_32_to_24_redlow, BLIT_VECTOR(row_32_to_24_redlow_reversed),
+    BLIT_VECTOR((row_32_to_24_ssse3<true, row_32_to_24_redlow>)),
+    BLIT_VECTOR((row_32_to_24_avx2<true, row_32_to_24_redlow>)), nullptr};
 constexpr BlitRowVariants ROWS_32_TO_32_REDLOW = {
     row_32_to_32_redlow, BLIT_VECTOR(row_32_to_32_redlow_sse2), nullptr, BLIT_VECTOR(row_32_to_32_redlow_avx2), nullptr};
 

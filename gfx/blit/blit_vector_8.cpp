@@ -1,5 +1,6 @@
 // Vector members for paletted framebuffers: the palette is turned into display pixels once, then
-// the rows are looked up in that table with byte permutes (or gathers for 24-bit displays).
+// the rows are looked up in that table: entry by entry into vector lanes with SSE2 (gathers for
+// 24-bit displays with AVX2), with byte permutes where the processor has them.
 #include "gfx/blit/blit_cpu.h"
 #include "gfx/blit/blit_palette.h"
 #include "gfx/blit/blit_pixel.h"
@@ -22,6 +23,71 @@ constexpr uint8_t PACK_24_ORDER[64] = {
 BLIT_AVX2 inline __m128i gather_4(const uint8_t* src, const uint32_t* table) {
     const __m128i index = _mm_cvtepu8_epi32(_mm_cvtsi32_si128(static_cast<int>(load_32(src))));
     return _mm_i32gather_epi32(reinterpret_cast<const int*>(table), index, 4);
+}
+
+// The display pixel of index byte `k` of `indices`, loaded straight into a register's low lane.
+BLIT_SSE2 inline __m128i look_1(const uint32_t* table, uint64_t indices, int k) {
+    return _mm_cvtsi32_si128(static_cast<int>(table[(indices >> (8 * k)) & 0xFF]));
+}
+
+// The display pixels of index bytes k..k+3 of `indices`, in order.
+BLIT_SSE2 inline __m128i look_4(const uint32_t* table, uint64_t indices, int k) {
+    const __m128i low = _mm_unpacklo_epi32(look_1(table, indices, k), look_1(table, indices, k + 1));
+    const __m128i high = _mm_unpacklo_epi32(look_1(table, indices, k + 2), look_1(table, indices, k + 3));
+    return _mm_unpacklo_epi64(low, high);
+}
+
+// 32-bit pixels, eight per step: each table entry is loaded into a vector lane and four are
+// stored at once.
+BLIT_SSE2 void row_lut_to_32_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const uint64_t i = load_64(src + x);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 4 * x), look_4(table, i, 0));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 4 * x + 16), look_4(table, i, 4));
+    }
+    row_lut_to_32(dst + 4 * x, src + x, count - x, table);
+}
+
+// The low 16 bits of the display pixel of index byte `k` of `indices`.
+inline int entry_16(const uint32_t* table, uint64_t indices, int k) {
+    return static_cast<int>(load_16(reinterpret_cast<const uint8_t*>(table + ((indices >> (8 * k)) & 0xFF))));
+}
+
+// 15- or 16-bit pixels, eight per step: each display pixel is inserted into its 16-bit lane
+// straight from the table.
+BLIT_SSE2 void row_lut_to_16_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const uint64_t i = load_64(src + x);
+        __m128i v = _mm_cvtsi32_si128(entry_16(table, i, 0));
+        v = _mm_insert_epi16(v, entry_16(table, i, 1), 1);
+        v = _mm_insert_epi16(v, entry_16(table, i, 2), 2);
+        v = _mm_insert_epi16(v, entry_16(table, i, 3), 3);
+        v = _mm_insert_epi16(v, entry_16(table, i, 4), 4);
+        v = _mm_insert_epi16(v, entry_16(table, i, 5), 5);
+        v = _mm_insert_epi16(v, entry_16(table, i, 6), 6);
+        v = _mm_insert_epi16(v, entry_16(table, i, 7), 7);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 2 * x), v);
+    }
+    row_lut_to_16(dst + 2 * x, src + x, count - x, table);
+}
+
+// Eight 24-bit pixels per step in three 64-bit stores, built from the low three bytes of each
+// display pixel.
+void row_lut_to_24_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const uint64_t i = load_64(src + x);
+        uint64_t p[8];
+        for (int k = 0; k < 8; ++k) {
+            p[k] = table[(i >> (8 * k)) & 0xFF] & 0xFFFFFF;
+        }
+        store_64(dst + 3 * x, p[0] | p[1] << 24 | p[2] << 48);
+        store_64(dst + 3 * x + 8, p[2] >> 16 | p[3] << 8 | p[4] << 32 | p[5] << 56);
+        store_64(dst + 3 * x + 16, p[5] >> 8 | p[6] << 16 | p[7] << 40);
+    }
+    row_lut_to_24(dst + 3 * x, src + x, count - x, table);
 }
 
 // 24-bit pixels, sixteen per step.
@@ -138,11 +204,11 @@ BLIT_AVX512_VBMI void row_lut_to_32_vbmi(uint8_t* dst, const uint8_t* src, int c
 
 #endif
 
-constexpr BlitRowVariants ROWS_LUT_TO_16 = {row_lut_to_16, nullptr, nullptr, nullptr,
+constexpr BlitRowVariants ROWS_LUT_TO_16 = {row_lut_to_16, BLIT_VECTOR(row_lut_to_16_sse2), nullptr, nullptr,
                                            BLIT_VECTOR(row_lut_to_16_vbmi)};
-constexpr BlitRowVariants ROWS_LUT_TO_24 = {row_lut_to_24, nullptr, nullptr, BLIT_VECTOR(row_lut_to_24_avx2),
-                                           BLIT_VECTOR(row_lut_to_24_vbmi)};
-constexpr BlitRowVariants ROWS_LUT_TO_32 = {row_lut_to_32, nullptr, nullptr, nullptr,
+constexpr BlitRowVariants ROWS_LUT_TO_24 = {row_lut_to_24, BLIT_VECTOR(row_lut_to_24_sse2), nullptr,
+                                           BLIT_VECTOR(row_lut_to_24_avx2), BLIT_VECTOR(row_lut_to_24_vbmi)};
+constexpr BlitRowVariants ROWS_LUT_TO_32 = {row_lut_to_32, BLIT_VECTOR(row_lut_to_32_sse2), nullptr, nullptr,
                                            BLIT_VECTOR(row_lut_to_32_vbmi)};
 
 } // namespace

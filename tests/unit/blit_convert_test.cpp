@@ -49,7 +49,8 @@ const Member MEMBERS[] = {
     {"32_to_32_redlow", blit_32_to_32_redlow, blit_32_to_32_redlow_mmx, 32, 32, true},
 };
 
-const int WIDTHS[] = {1, 2, 3, 4, 5, 7, 8, 9, 15, 16, 17, 31, 32, 33, 47, 64, 71};
+// Around every step size (8, 11, 16, 64 pixels) and their multiples.
+const int WIDTHS[] = {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 15, 16, 17, 19, 27, 31, 32, 33, 47, 64, 71};
 const BlitIsa LEVELS[] = {BlitIsa::SCALAR, BlitIsa::SSE2, BlitIsa::SSSE3, BlitIsa::AVX2, BlitIsa::AVX512_VBMI};
 
 // Restores the vector members' full instruction set when a test ends.
@@ -165,6 +166,39 @@ TEST(BlitConvert, ExpansionWithAnUnusualLookupTableFollowsTheTable) {
         const uint32_t s = screen.page()[0] | screen.page()[1] << 8;
         const uint32_t want = screen.lookup()[s & 0xFF] | screen.lookup()[256 + (s >> 8)];
         for (int i = 0; i < 3; ++i) EXPECT_EQ(static_cast<uint8_t>(want >> (8 * i)), scalar[i]) << m.name;
+    }
+}
+
+TEST(BlitConvert, PaletteTopBytesNeverReachAnotherChannel) {
+    // The palette's top byte is not colour; whatever it holds, every paletted member at every
+    // level writes what the scalar member writes, and the reference's colour bits.
+    uint32_t seed = 9000;
+    for (BlitIsa level : LEVELS) {
+        IsaLimit limit(level);
+        for (const Member& m : MEMBERS) {
+            if (m.source_depth != 8 || m.display_depth == 8) continue;
+            const int width = 83;
+            BlitScreen screen(width, 3, 8, 1, seed++);
+            screen.mark_all_dirty();
+            for (int i = 0; i < 256; ++i) screen.palette()[i] |= static_cast<uint32_t>(screen.random()()) << 24;
+            const int bytes = reference_bytes(m.display_depth);
+            const int pitch = width * bytes;
+            ExactBuffer start(static_cast<size_t>(pitch) * 3, screen.random());
+            const std::vector<uint8_t> initial = start.copy();
+            const std::vector<uint8_t> vector = run_into(m.vector, initial, pitch, screen.random());
+            EXPECT_EQ(run_into(m.scalar, initial, pitch, screen.random()), vector)
+                << m.name << " level " << static_cast<int>(level);
+            for (int x = 0; x < width * 3; ++x) {
+                uint8_t want[4];
+                reference_display(want, reference_source(8, screen.page() + x, screen.palette()), m.display_depth,
+                                  m.red_low);
+                for (int i = 0; i < bytes; ++i) {
+                    const uint8_t mask = reference_mask(m.display_depth, i);
+                    ASSERT_EQ(want[i] & mask, vector[static_cast<size_t>(x) * bytes + i] & mask)
+                        << m.name << " level " << static_cast<int>(level) << " pixel " << x;
+                }
+            }
+        }
     }
 }
 
