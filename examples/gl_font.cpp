@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
     Font font{};
-    font.spacing = 1;
+    font.spacing = 1; // pixels between proportional glyphs
     if (!build_font(font, "resources/font/font.tga", "resources/font/font.metrics")) {
         return 1; // run it from the directory that holds resources/font/
     }
@@ -43,6 +43,9 @@ int main(int argc, char** argv) {
         print_text(font, "Hello from the font", 20, 20, 0, 1.0f);
         glColor3ub(0, 255, 255);
         print_text(font, "Hello from the font", 20, 60, 0, 2.0f); // twice the size
+        glColor3ub(200, 200, 200);
+        print_text(font, " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ", 20, 180, 0, 1.0f);
+        print_text(font, "[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~", 20, 200, 0, 1.0f);
         char counter[32];
         std::snprintf(counter, sizeof counter, "Frame %d", frame);
         print_text_shadowed(font, counter, 20, 140, 0, 255, 255, 255, 255);

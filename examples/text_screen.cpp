@@ -35,10 +35,11 @@ int main(int argc, char** argv) {
     // Rows 5 to 12 become the text view: printing past its bottom scrolls only those rows.
     rt_color(10, 0);
     rt_set_view_rows(5, 12);
+    rt_locate(5, 1);
     for (int line = 1; line <= 20; ++line) {
         char text[40];
         std::snprintf(text, sizeof text, "scrolled line %d of 20", line);
-        print(text);
+        print(text, line < 20); // the last line keeps the cursor, so no empty row scrolls in
     }
     rt_set_view_rows(0, 0);
 
@@ -52,7 +53,6 @@ int main(int argc, char** argv) {
     }
     rt_locate(16, 1);
     print("     Hello ", false);
-    rt_color(15, 1);
     print(name);
 
     rt_color(7, 1);
