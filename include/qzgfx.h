@@ -193,9 +193,9 @@ int rt_screen_cell(int column, int row, int mode);
 char* rt_line_input(char* buffer, int size);
 
 // The input statement: prints prompt (null or a temporary from rt_string_temp, released by the
-// call), then "? " when question is 1, reads a line into dest (kind RT_DEST_FIXED: a char buffer
-// of size bytes) and ends the printed line when newline is 1. 0, or runtime error 4 when no line
-// was read (dest is then unchanged).
+// call), then "? " when question is 1 and there is a prompt, reads a line into dest (kind
+// RT_DEST_FIXED: a char buffer of size bytes) and ends the printed line when newline is 1.
+// 0; runtime error 4 when no line was read, 1 when dest cannot take it (dest is then unchanged).
 int rt_input(RtString* prompt, void* dest, int size, int kind, int question, int newline);
 
 // Reads and writes the old display adapter's emulated ports on a screen: 0x3C7/0x3C8 pick a
