@@ -109,6 +109,28 @@ end_with_escape() {
   check "$status == 0" "$1: Escape ends it with status 0"
 }
 
+# Closes the window as a user does (Alt+F4) and checks that the example ends with status 0.
+end_with_close() {
+  xdotool windowfocus --sync "$WINDOW" >/dev/null 2>&1
+  xdotool keydown alt keydown F4
+  sleep 0.15
+  xdotool keyup F4 keyup alt
+  for _ in $(seq 200); do
+    kill -0 "$PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$PID" 2>/dev/null; then
+    fail "$1: still runs 20 s after its window was closed"
+    kill "$PID" 2>/dev/null
+    PID=""
+    return
+  fi
+  wait "$PID"
+  local status=$?
+  PID=""
+  check "$status == 0" "$1: closing the window ends it with status 0"
+}
+
 # Saves a screenshot of the window to $1 (waiting a moment for the frame to settle first).
 shoot() {
   sleep 0.4
@@ -181,7 +203,8 @@ keep_shot() {
 }
 
 # --- palette animation ----------------------------------------------------------------------------
-# $1: QZGFX value; $2: "full" for every check, else only window, colours and Escape.
+# $1: QZGFX value; $2: "full" for every check, else only window and colours, then Escape, or
+# closing the window when $2 is "close".
 palette_cycle() {
   local run="palette_cycle QZGFX=${1:-unset}" d=$WORK/palette-${1:-unset}
   mkdir -p "$d"
@@ -215,7 +238,7 @@ palette_cycle() {
     check "$n > 10000" "$run: Space again resumes ($n pixels changed)"
     [[ "$1" == GDI ]] && keep_shot "$d/a.png" palette_cycle
   fi
-  end_with_escape "$run"
+  if [[ "$2" == close ]]; then end_with_close "$run"; else end_with_escape "$run"; fi
 }
 
 # --- text screen ------------------------------------------------------------------------------------
@@ -415,7 +438,8 @@ for driver in GDI DirectX; do
 done
 gl_font ""
 gl_font GDI
-palette_cycle "" quick
+gl_font DirectX
+palette_cycle "" close
 palette_cycle OpenGL quick
 for example in palette_cycle text_screen input_tester gl_font; do
   windowless "$example" "qzgfx.*"
