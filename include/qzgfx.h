@@ -130,6 +130,8 @@ int gfx_getmouse(int* x, int* y, int* wheel, int* buttons);
 int gfx_setmouse(int x, int y, int cursor);
 
 // --- text, through the runtime's statements -----------------------------------------------------
+// Without a screen these work on the program's console; while a screen is open they draw on it in
+// the screen's built-in font, and the text cursor, colours and size are the screen's.
 
 // Flags of rt_print.
 #ifndef QZGFX_PRINT_FLAGS_DEFINED
@@ -138,15 +140,69 @@ constexpr int RT_PRINT_NEWLINE = 0x1;       // end the line after the text
 constexpr int RT_PRINT_EVEN_IF_EMPTY = 0x8; // act even when length is 0
 #endif
 
-// Prints length bytes of text at the cursor (on the screen while one is open).
+// rt_cls's mode when the program gives none.
+#ifndef QZGFX_CLS_OMITTED_DEFINED
+#define QZGFX_CLS_OMITTED_DEFINED
+constexpr int RT_CLS_OMITTED = -65536;
+#endif
+
+// rt_input's destination kinds.
+#ifndef QZGFX_DEST_KINDS_DEFINED
+#define QZGFX_DEST_KINDS_DEFINED
+constexpr int RT_DEST_STRING = 0; // the library's own string record (for its internal callers)
+constexpr int RT_DEST_FIXED = 1;  // a char buffer of size bytes, cut to size - 1 and zero-ended
+#endif
+
+// Prints length bytes of text at the cursor, scrolling the text view when it reaches the bottom.
 void rt_print(const char* text, int length, int flags);
+
+// Clears: mode 0 the whole page, 1 the graphics view, 2 the text view; RT_CLS_OMITTED picks the
+// graphics view when one is set, else the page (or the text view when it is narrowed).
+void rt_cls(int mode);
+
+// Sets the text foreground and background (-1 keeps one): palette indexes on screens of 8 bits or
+// less, 0x00RRGGBB on deeper ones. Returns the previous foreground | background << 16.
+int rt_color(int fg, int bg);
 
 // Places the text cursor at row, column (1-based; 0 keeps that coordinate).
 void rt_locate(int row, int column);
 
+// The text cursor's row and column (1-based), together or one at a time; any pointer may be null.
+void rt_cursor(int* row, int* column);
+int rt_cursor_row();
+int rt_cursor_column();
+
+// Sets the text size in columns and rows (0 keeps one). A screen takes a size only when its cells
+// come out 8 pixels wide and 8, 14 or 16 high (640 x 480: 80 x 30 or 80 x 60); it then clears.
+void rt_set_console_size(int columns, int rows);
+
+// The text size in columns and rows; any pointer may be null.
+void rt_console_size(int* columns, int* rows);
+
+// Narrows the text view (where printing scrolls) to rows top..bottom, 1-based; 0, 0 gives the whole
+// screen back. Reading it gives 0, 0 while the view is the whole screen.
+void rt_set_view_rows(int top, int bottom);
+void rt_view_rows(int* top, int* bottom);
+
+// The character (mode 0) or the colours (mode 1: foreground + background * 16 on 16-colour
+// screens, * 256 on 256-colour ones) printed in the cell at a 1-based column and row; 0 outside.
+int rt_screen_cell(int column, int row, int mode);
+
 // Reads one line of up to size - 1 bytes into buffer, with editing. Returns buffer, or null when
 // no line could be read.
 char* rt_line_input(char* buffer, int size);
+
+// The input statement: prints prompt (null or a temporary from rt_string_temp, released by the
+// call), then "? " when question is 1 and there is a prompt, reads a line into dest (kind
+// RT_DEST_FIXED: a char buffer of size bytes) and ends the printed line when newline is 1.
+// 0; runtime error 4 when no line was read, 1 when dest cannot take it (dest is then unchanged).
+int rt_input(RtString* prompt, void* dest, int size, int kind, int question, int newline);
+
+// Reads and writes the old display adapter's emulated ports on a screen: 0x3C7/0x3C8 pick a
+// palette entry to read or write, 0x3C9 moves its red, green and blue (0..63) one at a time, 0x3DA
+// bit 3 is set during the vertical retrace. -1 without a screen.
+int rt_port_in(uint16_t port);
+int rt_port_out(uint16_t port, uint8_t value);
 
 // Sleeps ms milliseconds; -1 waits until a key is pressed on a graphics screen.
 void rt_sleep(int ms);

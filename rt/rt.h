@@ -115,7 +115,11 @@ int rt_read_prompted_line(RtString* prompt, void* dest, int size, int kind, int 
 int rt_read_prompted_line_wide(const uint16_t* prompt, uint16_t* dest, int size, int question,
                                int newline);
 
+// rt_cls's omitted mode; the public header qzgfx.h defines the same block under the same guard.
+#ifndef QZGFX_CLS_OMITTED_DEFINED
+#define QZGFX_CLS_OMITTED_DEFINED
 constexpr int RT_CLS_OMITTED = -65536;
+#endif
 
 // rt_print's flags; the public header qzgfx.h defines the same block under the same guard.
 #ifndef QZGFX_PRINT_FLAGS_DEFINED

@@ -35,8 +35,12 @@ void rt_string_release_temp(RtString* s);
 
 // Where a statement stores a line: in an RtString (size is then ignored), or in a fixed buffer of
 // size bytes, cut to size - 1 bytes and zero-terminated.
+// The public header qzgfx.h defines the same block under the same guard.
+#ifndef QZGFX_DEST_KINDS_DEFINED
+#define QZGFX_DEST_KINDS_DEFINED
 constexpr int RT_DEST_STRING = 0;
 constexpr int RT_DEST_FIXED = 1;
+#endif
 
 // Stores length bytes of src (below 0: up to its terminator) in dest as kind says.
 // Returns 0, or -1 for a missing destination, a fixed buffer without room or no memory.

@@ -6,7 +6,8 @@
 // The public constants, read where no internal header can supply its own definitions.
 std::vector<int> public_header_constants() {
     return {SCREEN_FULLSCREEN,     SCREEN_OPENGL,       SCREEN_NO_SWITCH, SCREEN_STENCIL_BUFFER,
-            SCREEN_ACCUM_BUFFER,   SCREEN_NULL,         RT_PRINT_NEWLINE, RT_PRINT_EVEN_IF_EMPTY};
+            SCREEN_ACCUM_BUFFER,   SCREEN_NULL,         RT_PRINT_NEWLINE, RT_PRINT_EVEN_IF_EMPTY,
+            RT_CLS_OMITTED,        RT_DEST_STRING,      RT_DEST_FIXED};
 }
 
 // Opens the screen and reads its geometry back.
@@ -34,5 +35,27 @@ int public_header_draw_diagonal() {
         pixels[i * pitch + i] = static_cast<uint8_t>(i + 1);
     }
     gfx_screen_unlock(0, 63);
+    return 0;
+}
+
+// Prints through the text statements and reads the results back through the queries.
+int public_header_print_text(PublicHeaderText* seen) {
+    if (gfx_screen(12, 0, 1, SCREEN_NULL, 0) != 0) {
+        return 1;
+    }
+    rt_set_console_size(80, 60);
+    rt_console_size(&seen->columns, &seen->rows);
+    seen->previous_colours = rt_color(14, 1);
+    rt_locate(7, 5);
+    rt_print("Hi!", 3, 0);
+    rt_cursor(&seen->row, &seen->column);
+    seen->row_alone = rt_cursor_row();
+    seen->column_alone = rt_cursor_column();
+    for (int i = 0; i < 3; ++i) {
+        seen->codes[i] = rt_screen_cell(5 + i, 7, 0);
+        seen->colours[i] = rt_screen_cell(5 + i, 7, 1);
+    }
+    rt_port_out(0x3C7, 15);
+    seen->port_red = rt_port_in(0x3C9);
     return 0;
 }
