@@ -23,6 +23,7 @@
 #include "gfx/drivers/gdi_driver.h"
 #include "gfx/input/input.h"
 #include "gfx/win32/win32_window.h"
+#include "tests/win32/unix_shell.h"
 
 // Sets the title that the next screen is opened with.
 inline void set_test_title(const char* title) {
@@ -30,44 +31,8 @@ inline void set_test_title(const char* title) {
     std::strncpy(gfx_title, title, sizeof gfx_title - 1);
 }
 
-// Runs a Unix shell command line (without double quotes) and returns its exit status (-1 when it could not be started or
-// did not end within 60 s). Wine gives no process handle to wait on, so the shell leaves its
-// status in a file under /tmp (drive Z: to Wine), which is polled. This thread only sleeps
-// meanwhile: the display thread keeps the window answering.
-inline int run_shell(const std::string& script) {
-    static int runs = 0;
-    const std::string marker = "/tmp/qzgfx-gdi-" + std::to_string(GetCurrentProcessId()) + "-" +
-                               std::to_string(++runs);
-    std::string command = "/bin/sh -c \"" + script + "; echo $? > " + marker + ".tmp && mv " +
-                          marker + ".tmp " + marker + "\"";
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                        &pi)) {
-        ADD_FAILURE() << "cannot start " << command << ": error " << GetLastError();
-        return -1;
-    }
-    if (pi.hThread) CloseHandle(pi.hThread);
-    if (pi.hProcess) CloseHandle(pi.hProcess);
-    std::string windows_path = "Z:" + marker;
-    for (char& c : windows_path)
-        if (c == '/') c = '\\';
-    for (int waited = 0; waited < 6000; ++waited) {
-        if (FILE* f = std::fopen(windows_path.c_str(), "r")) {
-            int status = -1;
-            if (std::fscanf(f, "%d", &status) != 1) status = -1;
-            std::fclose(f);
-            DeleteFileA(windows_path.c_str());
-            return status;
-        }
-        Sleep(10);
-    }
-    ADD_FAILURE() << "did not finish: " << command;
-    return -1;
-}
+// Runs a Unix shell command line (without double quotes); its exit status, or -1 after 60 s.
+inline int run_shell(const std::string& script) { return run_unix_shell(script, 60000); }
 
 // Runs xdotool with args; its exit status.
 inline int run_xdotool(const std::string& args) { return run_shell("/usr/bin/xdotool " + args); }

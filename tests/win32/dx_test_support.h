@@ -19,45 +19,11 @@
 #include "gfx/core/types.h"
 #include "gfx/drivers/dx_driver.h"
 #include "gfx/win32/win32_window.h"
+#include "tests/win32/unix_shell.h"
 #include "tests/unit/blit_reference.h"
 
-// Runs `command` with /bin/sh, waiting (up to 30 s) by sleeping, since the display thread pumps
-// the window. Wine starts Unix programs without a process handle to wait on, so the shell leaves
-// the exit status in a file under /tmp (drive Z: to Wine). Returns the status or -1.
-inline int run_unix(const std::string& command) {
-    static int runs = 0;
-    const std::string marker = "/tmp/qzgfx-unix-" + std::to_string(GetCurrentProcessId()) + "-" +
-                               std::to_string(++runs);
-    std::string line = "/bin/sh -c \"" + command + "; echo $? > " + marker + ".tmp && mv " +
-                       marker + ".tmp " + marker + "\"";
-    std::vector<char> text(line.begin(), line.end());
-    text.push_back('\0');
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, text.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                        &pi)) {
-        ADD_FAILURE() << "cannot start " << line << ": error " << GetLastError();
-        return -1;
-    }
-    if (pi.hThread) CloseHandle(pi.hThread);
-    if (pi.hProcess) CloseHandle(pi.hProcess);
-    std::string windows_path = "Z:" + marker;
-    for (char& c : windows_path)
-        if (c == '/') c = '\\';
-    for (int waited = 0; waited < 3000; ++waited) {
-        if (FILE* f = std::fopen(windows_path.c_str(), "r")) {
-            int status = -1;
-            if (std::fscanf(f, "%d", &status) != 1) status = -1;
-            std::fclose(f);
-            DeleteFileA(windows_path.c_str());
-            return status;
-        }
-        Sleep(10);
-    }
-    ADD_FAILURE() << "did not finish: " << line;
-    return -1;
-}
+// Runs command with /bin/sh; its exit status, or -1 (see run_unix_shell).
+inline int run_unix(const std::string& command) { return run_unix_shell(command); }
 
 // The rectangle (x, y, w, h) of the X display as 8-bit R, G, B triplets, read with ImageMagick's
 // import from the root window; empty when it could not be read.

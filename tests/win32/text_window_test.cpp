@@ -12,42 +12,11 @@ namespace {
 
 constexpr const char* TITLE = "qzgfx text test";
 
-// Runs a Unix shell command line. With wait, returns its exit status once it ends (polling a
-// marker file, since Wine gives no process handle for Unix programs), or -1; without wait,
-// returns 0 as soon as it started.
+// Runs a Unix shell command line. With wait, returns its exit status once it ends, or -1;
+// without wait, returns 0 as soon as it started.
 int run_unix(const std::string& script, bool wait) {
-    static int runs = 0;
-    const std::string marker = "/tmp/qzgfx-text-" + std::to_string(GetCurrentProcessId()) + "-" +
-                               std::to_string(++runs);
-    const std::string command = "/bin/sh -c \"" + script + "; echo $? > " + marker + ".tmp && mv " +
-                                marker + ".tmp " + marker + "\"";
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        ADD_FAILURE() << "cannot start " << command;
-        return -1;
-    }
-    if (pi.hThread) CloseHandle(pi.hThread);
-    if (pi.hProcess) CloseHandle(pi.hProcess);
-    std::string path = "Z:" + marker;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    for (int waited = 0; waited < 3000; ++waited) {
-        if (FILE* f = std::fopen(path.c_str(), "r")) {
-            int status = -1;
-            if (std::fscanf(f, "%d", &status) != 1) status = -1;
-            std::fclose(f);
-            DeleteFileA(path.c_str());
-            return wait ? status : 0;
-        }
-        if (!wait) return 0;
-        Sleep(10);
-    }
-    ADD_FAILURE() << "did not finish: " << command;
-    return -1;
+    if (wait) return run_unix_shell(script);
+    return start_unix_shell(script).empty() ? -1 : 0;
 }
 
 // The screen rectangle of the window's client area.

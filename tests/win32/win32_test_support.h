@@ -17,6 +17,7 @@
 #include "gfx/drivers/opengl_driver.h"
 #include "gfx/input/input.h"
 #include "gfx/win32/win32_window.h"
+#include "tests/win32/unix_shell.h"
 
 // Sets the title that the next screen is opened with.
 inline void set_test_title(const char* title) {
@@ -46,43 +47,10 @@ inline void flip_frames(int n) {
     }
 }
 
-// Runs "/usr/bin/xdotool args", presenting frames until it ends so that the window keeps
-// answering. Wine starts Unix programs without a process handle to wait on, so a shell runs
-// xdotool and then leaves its exit status in a file under /tmp (drive Z: to Wine), which is polled.
-// Returns xdotool's exit status, or -1 when it could not be started or did not end within 30 s.
+// Runs xdotool with args while the window's messages are pumped (the screen's frames are
+// presented meanwhile); its exit status, or -1 when it could not be started or did not end in 30 s.
 inline int run_xdotool(const std::string& args) {
-    static int runs = 0;
-    std::string marker = "/tmp/qzgfx-xdotool-" + std::to_string(GetCurrentProcessId()) + "-" +
-                         std::to_string(++runs);
-    std::string command = "/bin/sh -c \"/usr/bin/xdotool " + args + "; echo $? > " + marker +
-                          ".tmp && mv " + marker + ".tmp " + marker + "\"";
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                        &pi)) {
-        ADD_FAILURE() << "cannot start " << command << ": error " << GetLastError();
-        return -1;
-    }
-    if (pi.hThread) CloseHandle(pi.hThread);
-    if (pi.hProcess) CloseHandle(pi.hProcess);
-    std::string windows_path = "Z:" + marker;
-    for (char& c : windows_path)
-        if (c == '/') c = '\\';
-    for (int waited = 0; waited < 3000; ++waited) {
-        if (FILE* f = std::fopen(windows_path.c_str(), "r")) {
-            int status = -1;
-            if (std::fscanf(f, "%d", &status) != 1) status = -1;
-            std::fclose(f);
-            DeleteFileA(windows_path.c_str());
-            return status;
-        }
-        flip_frames(1);
-    }
-    ADD_FAILURE() << "xdotool did not finish: " << command;
-    return -1;
+    return run_unix_shell("/usr/bin/xdotool " + args, 30000, [] { flip_frames(1); });
 }
 
 // Tests that share one screen of the demo's kind: 640 x 480, 32 bits, windowed OpenGL. Opening
