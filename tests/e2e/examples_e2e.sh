@@ -15,48 +15,14 @@ mkdir -p "$3"
 WORK=$(readlink -f "$3")
 SHOTS=${4:+$(mkdir -p "$4" && readlink -f "$4")}
 source "$ROOT/tools/xvfb.sh"
-FAILURES=0
+
+source "$ROOT/tests/e2e/e2e_common.sh"
 
 rm -rf "$WORK"
 mkdir -p "$WORK"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX=${WINEPREFIX:-$WORK/wineprefix}
-mkdir -p "$WINEPREFIX"
+e2e_start "$WORK"
 
-XVFB_PID=""
-PID=""
-
-# Stops what this script started: an example that still runs, then the display.
-cleanup() {
-  if [[ -n "$PID" ]] && kill -0 "$PID" 2>/dev/null; then
-    kill "$PID" 2>/dev/null
-  fi
-  if [[ -n "$XVFB_PID" ]]; then
-    kill "$XVFB_PID" 2>/dev/null
-    wait "$XVFB_PID" 2>/dev/null
-  fi
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*"
-  FAILURES=$((FAILURES + 1))
-}
-
-pass() {
-  echo "ok: $*"
-}
-
-# Checks that condition $1 (an arithmetic expression) holds, passing or failing with text $2.
-check() {
-  if (($1)); then pass "$2"; else fail "$2 [$1]"; fi
-}
-
-start_xvfb "$WORK/xvfb.log" || { echo "FAIL: no virtual display"; exit 1; }
-wineserver -p >/dev/null 2>&1
-
-# Starts example $1 with QZGFX=$2 (empty: unset) from its own directory; PID is its process.
+# Starts example $1 with QZGFX=$2 (empty: unset) from its own directory; APP_PID is its process.
 start_example() {
   local log=$WORK/$1-${2:-default}.out
   if [[ -n "$2" ]]; then
@@ -64,7 +30,7 @@ start_example() {
   else
     (cd "$BIN" && env -u QZGFX wine "$BIN/$1.exe" >"$log" 2>&1) &
   fi
-  PID=$!
+  APP_PID=$!
 }
 
 # Waits up to 60 s for a window titled exactly $1 and sets WINDOW; false if none appears.
@@ -75,7 +41,7 @@ wait_for_window() {
   for _ in $(seq 600); do
     WINDOW=$(xdotool search --name "$pattern" 2>/dev/null | head -1)
     [[ -n "$WINDOW" ]] && return 0
-    kill -0 "$PID" 2>/dev/null || return 1
+    kill -0 "$APP_PID" 2>/dev/null || return 1
     sleep 0.1
   done
   return 1
@@ -93,20 +59,7 @@ press() {
 # Presses Escape and checks that the example ends with status 0 within 20 s; $1 names the run.
 end_with_escape() {
   press Escape
-  for _ in $(seq 200); do
-    kill -0 "$PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$PID" 2>/dev/null; then
-    fail "$1: still runs 20 s after Escape"
-    kill "$PID" 2>/dev/null
-    PID=""
-    return
-  fi
-  wait "$PID"
-  local status=$?
-  PID=""
-  check "$status == 0" "$1: Escape ends it with status 0"
+  expect_clean_exit "$1" Escape
 }
 
 # Closes the window as a user does (Alt+F4) and checks that the example ends with status 0.
@@ -115,20 +68,7 @@ end_with_close() {
   xdotool keydown alt keydown F4
   sleep 0.15
   xdotool keyup F4 keyup alt
-  for _ in $(seq 200); do
-    kill -0 "$PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$PID" 2>/dev/null; then
-    fail "$1: still runs 20 s after its window was closed"
-    kill "$PID" 2>/dev/null
-    PID=""
-    return
-  fi
-  wait "$PID"
-  local status=$?
-  PID=""
-  check "$status == 0" "$1: closing the window ends it with status 0"
+  expect_clean_exit "$1" "closing the window"
 }
 
 # Saves a screenshot of the window to $1 (waiting a moment for the frame to settle first).
@@ -413,11 +353,11 @@ windowless() {
   local run="$1 QZGFX=null"
   start_example "$1" null
   sleep 4
-  if kill -0 "$PID" 2>/dev/null; then pass "$run: runs"; else fail "$run: ended by itself"; fi
+  if kill -0 "$APP_PID" 2>/dev/null; then pass "$run: runs"; else fail "$run: ended by itself"; fi
   if [[ -z "$(xdotool search --name "^$2\$" 2>/dev/null)" ]]; then pass "$run: no window"; else fail "$run: a window appeared"; fi
-  kill "$PID" 2>/dev/null
-  wait "$PID" 2>/dev/null
-  PID=""
+  kill "$APP_PID" 2>/dev/null
+  wait "$APP_PID" 2>/dev/null
+  APP_PID=""
 }
 
 # Whether example $1's build holds a display driver named $2.
