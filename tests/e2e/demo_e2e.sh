@@ -13,49 +13,17 @@ source "$ROOT/tools/xvfb.sh"
 WORK=$3
 TITLE='[ Vavaz #2 ]'
 TITLE_PATTERN='^\[ Vavaz #2 \]$'
-FAILURES=0
+
+source "$ROOT/tests/e2e/e2e_common.sh"
 
 rm -rf "$WORK"
 mkdir -p "$WORK/elsewhere"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX=${WINEPREFIX:-$WORK/wineprefix}
-mkdir -p "$WINEPREFIX"
+e2e_start "$WORK"
 
-XVFB_PID=""
-DEMO_PID=""
-
-# Stops what this script started: the demo if it still runs, then the display.
-cleanup() {
-  if [[ -n "$DEMO_PID" ]] && kill -0 "$DEMO_PID" 2>/dev/null; then
-    kill "$DEMO_PID" 2>/dev/null
-  fi
-  if [[ -n "$XVFB_PID" ]]; then
-    kill "$XVFB_PID" 2>/dev/null
-    wait "$XVFB_PID" 2>/dev/null
-  fi
-}
-trap cleanup EXIT
-
-# Records a failed check.
-fail() {
-  echo "FAIL: $*"
-  FAILURES=$((FAILURES + 1))
-}
-
-# Records a passed check.
-pass() {
-  echo "ok: $*"
-}
-
-# Starts a display of our own; its number is chosen by the server.
-start_xvfb "$WORK/xvfb.log" || { echo "FAIL: no virtual display"; exit 1; }
-wineserver -p >/dev/null 2>&1
-
-# Starts the demo in directory $1 with its output in $2 (DEMO_PID is its process).
+# Starts the demo in directory $1 with its output in $2 (APP_PID is its process).
 start_demo() {
   (cd "$1" && exec wine "$EXE" >"$2" 2>"$2.err") &
-  DEMO_PID=$!
+  APP_PID=$!
 }
 
 # Waits up to 60 s for the demo's window and sets WINDOW to its id; false if none appears.
@@ -64,7 +32,7 @@ wait_for_window() {
   for _ in $(seq 600); do
     WINDOW=$(xdotool search --name "$TITLE_PATTERN" 2>/dev/null | head -1)
     [[ -n "$WINDOW" ]] && return 0
-    kill -0 "$DEMO_PID" 2>/dev/null || return 1
+    kill -0 "$APP_PID" 2>/dev/null || return 1
     sleep 0.1
   done
   return 1
@@ -81,18 +49,7 @@ hold_key() {
 # Presses Escape in window $1 and checks that the demo ends with status 0 within 20 s.
 end_with_escape() {
   hold_key "$1" Escape 0.3
-  for _ in $(seq 200); do
-    kill -0 "$DEMO_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$DEMO_PID" 2>/dev/null; then
-    fail "$2: the demo still runs 20 s after Escape"
-    return
-  fi
-  wait "$DEMO_PID"
-  local status=$?
-  DEMO_PID=""
-  if [[ $status -eq 0 ]]; then pass "$2: Escape ends the demo with status 0"; else fail "$2: exit status $status"; fi
+  expect_clean_exit "$2" Escape
 }
 
 # Saves a screenshot of window $1 to $2.
@@ -152,18 +109,23 @@ else
 fi
 
 # Change between two screenshots taken close together, without R and with R held. Counting only
-# large changes, a glow that moves a few pixels barely counts, one that jumps elsewhere fully.
-shoot "$WINDOW" "$WORK/c.png"
-shoot "$WINDOW" "$WORK/d.png"
-calm=$(pixels_differing "$WORK/c.png" "$WORK/d.png" 30)
-xdotool windowfocus --sync "$WINDOW" >/dev/null 2>&1
-xdotool keydown r
-sleep 0.5
-shoot "$WINDOW" "$WORK/e.png"
-shoot "$WINDOW" "$WORK/f.png"
-xdotool keyup r
-scattered=$(pixels_differing "$WORK/e.png" "$WORK/f.png" 30)
-if [[ "$scattered" -gt $((3 * calm + 5000)) ]]; then
+# large changes, a glow that moves a few pixels barely counts, one that jumps elsewhere fully. How
+# far the glows move between two shots depends on how busy the machine is, so a failed comparison
+# is measured once more before it counts.
+rescatter_measure() {
+  shoot "$WINDOW" "$WORK/c.png"
+  shoot "$WINDOW" "$WORK/d.png"
+  calm=$(pixels_differing "$WORK/c.png" "$WORK/d.png" 30)
+  xdotool windowfocus --sync "$WINDOW" >/dev/null 2>&1
+  xdotool keydown r
+  sleep 0.5
+  shoot "$WINDOW" "$WORK/e.png"
+  shoot "$WINDOW" "$WORK/f.png"
+  xdotool keyup r
+  scattered=$(pixels_differing "$WORK/e.png" "$WORK/f.png" 30)
+  [[ "$scattered" -gt $((3 * calm + 5000)) ]]
+}
+if rescatter_measure || rescatter_measure; then
   pass "run 1: holding R re-scatters the glows ($scattered pixels changed, $calm without R)"
 else
   fail "run 1: holding R changed $scattered pixels, $calm without R"
@@ -175,7 +137,7 @@ if [[ -s "$WORK/run1.out" ]]; then fail "run 1: unexpected output: $(cat "$WORK/
 start_demo "$WORK/elsewhere" "$WORK/run2.out"
 wait_for_window || { fail "run 2: no window"; exit 1; }
 sleep 2
-if kill -0 "$DEMO_PID" 2>/dev/null; then pass "run 2: still runs without its images"; else fail "run 2: ended by itself"; fi
+if kill -0 "$APP_PID" 2>/dev/null; then pass "run 2: still runs without its images"; else fail "run 2: ended by itself"; fi
 shoot "$WINDOW" "$WORK/g.png"
 end_with_escape "$WINDOW" "run 2"
 # Without images there are no bricks and the glows are flat squares of their colour, squared:
