@@ -1,7 +1,7 @@
 // Times one presenting pass of the DirectDraw driver at 640 x 480 with every row dirty, at
 // framebuffer depths 8, 16 and 32, beside a bare Lock + copy + Unlock + Blt of the same surface,
 // then the processor time an idle open screen takes. A plain Windows program: run it under Wine
-// (bench/dx_present_bench.sh) and it prints a table.
+// (bench/present_table.sh runs every presenting benchmark) and it prints rows of one table.
 #include <windows.h>
 
 #include <algorithm>
@@ -121,13 +121,11 @@ double idle_floor_percent() {
 
 int main() {
     std::strcpy(gfx_title, "qzgfx dx present bench");
-    std::printf("| framebuffer | driver pass (us) | bare Lock+copy+Unlock+Blt (us) | ratio |\n");
-    std::printf("|---|---|---|---|\n");
     double idle_percent = -1;
     for (int depth : {8, 16, 32}) {
         if (gfx_screen_res(WIDTH, HEIGHT, depth, 0, 0, 0) != 0 ||
             gfx_context->driver != &GFX_DRIVER_DIRECTX) {
-            std::printf("| %d-bit | cannot open a DirectDraw screen | | |\n", depth);
+            std::printf("| DirectX | %d | cannot open a DirectDraw screen | | | |\n", depth);
             gfx_screen(0, 0, 0, 0, 0);
             continue;
         }
@@ -148,12 +146,14 @@ int main() {
                 bare_us = median_pass_us([&] { bare_pass(picture, row_bytes); }, bare_rounds);
             }
         }
-        std::printf("| %d-bit | %.1f | %.1f | %.2f |\n", depth, driver_us, bare_us, driver_us / bare_us);
+        std::printf("| DirectX | %d | pass, all rows marked | %.1f | %.1f | %.2f |\n", depth,
+                    driver_us, bare_us, driver_us / bare_us);
         if (depth == 8) idle_percent = cpu_percent_over_3s();
         gfx_screen(0, 0, 0, 0, 0);
     }
-    std::printf("\n| idle, this process over 3 s | %% of one core |\n|---|---|\n");
-    std::printf("| open 640 x 480 8-bit screen, nothing drawn | %.2f |\n", idle_percent);
-    std::printf("| a bare thread: Sleep(10) + PeekMessage | %.2f |\n", idle_floor_percent());
+    std::printf("| DirectX | 8 | screen idle, process %% of a core over 3 s | %.2f | | |\n",
+                idle_percent);
+    std::printf("| (none) | | bare thread: Sleep(10) + PeekMessage, %% of a core | %.2f | | |\n",
+                idle_floor_percent());
     return 0;
 }

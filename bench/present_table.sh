@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs every presenting benchmark of the win64 build (build/win64/bench/*_present_bench.exe, one
-# per display driver) under Wine in one session and prints their rows as one table. Uses the X
-# display in DISPLAY when it works, else starts a virtual one. Build first:
-#   cmake --preset win64 && cmake --build --preset win64 --target gdi_present_bench
+# per display driver) under Wine in one session and prints their rows as one table: each driver's
+# pass beside the bare platform path (SetDIBitsToDevice for GDI; Lock, copy, Unlock and Blt for
+# DirectDraw). Uses the X display in DISPLAY when it works, else starts a virtual one of the depth
+# given as the first argument (24 when none). Build first:
+#   cmake --preset win64 && cmake --build --preset win64 --target gdi_present_bench dx_present_bench
 set -uo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -29,11 +31,12 @@ if ((${#programs[@]} == 0)); then
   exit 1
 fi
 if [[ -z "${DISPLAY:-}" ]] || ! xdpyinfo >/dev/null 2>&1; then
-  start_xvfb "$ROOT/build/win64/bench-xvfb.log" || { echo "could not start Xvfb" >&2; exit 1; }
+  start_xvfb "$ROOT/build/win64/bench-xvfb.log" "${1:-24}" ||
+    { echo "could not start Xvfb" >&2; exit 1; }
 fi
 mkdir -p "$WINEPREFIX"
 
-echo "| driver | depth | measure | pass µs / value | bare SetDIBitsToDevice µs | pass / bare |"
+echo "| driver | depth | measure | pass µs / value | bare path µs | pass / bare |"
 echo "| --- | --- | --- | --- | --- | --- |"
 status=0
 for program in "${programs[@]}"; do
