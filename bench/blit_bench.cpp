@@ -107,16 +107,16 @@ void bench_member(benchmark::State& state, const Case& c, Blitter blitter) {
 // An instruction set level the vector members can be held to, by its name in benchmark names.
 struct Level {
     const char* name;
-    BlitIsa isa;
+    CpuIsa isa;
 };
 
-const Level LEVELS[] = {{"sse2", BlitIsa::SSE2}, {"avx2", BlitIsa::AVX2}, {"avx512vbmi", BlitIsa::AVX512_VBMI}};
+const Level LEVELS[] = {{"sse2", CpuIsa::SSE2}, {"avx2", CpuIsa::AVX2}, {"avx512vbmi", CpuIsa::AVX512_VBMI}};
 
 // Times the member select_blitter picks with the vector members held to `isa`.
-void bench_member_at(benchmark::State& state, const Case& c, BlitIsa isa) {
-    blit_limit_isa(isa);
+void bench_member_at(benchmark::State& state, const Case& c, CpuIsa isa) {
+    cpu_limit_isa(isa);
     bench_member(state, c, nullptr);
-    blit_limit_isa(BlitIsa::AVX512_VBMI);
+    cpu_limit_isa(CpuIsa::AVX512_VBMI);
 }
 
 // Times SDL2 converting the same picture: a palette blit for paletted sources, its pixel
@@ -177,7 +177,7 @@ void bench_memcpy(benchmark::State& state, const Case& c) {
 
 // Registers the timings of every member (at each level the processor has) and runs them.
 int main(int argc, char** argv) {
-    const BlitIsa widest = blit_isa();
+    const CpuIsa widest = cpu_isa();
     for (const Case& c : CASES) {
         const std::string name = c.name;
         benchmark::RegisterBenchmark(("BM_Blit/" + name).c_str(), bench_member, c, nullptr);

@@ -1,17 +1,8 @@
-// Which vector instruction sets the vector members may use on this processor.
+// The vector members of one row conversion and the choice among them by the processor's level.
 #pragma once
 
 #include "gfx/blit/blit_rows.h"
-
-// Instruction set levels, each including the ones before it.
-enum class BlitIsa { SCALAR = 0, SSE2 = 1, SSSE3 = 2, AVX2 = 3, AVX512_VBMI = 4 };
-
-// The widest level the processor (and operating system) supports, within the current limit.
-BlitIsa blit_isa();
-
-// Caps the level the vector members use (for comparing the levels with one another); a cap above
-// what the processor has changes nothing.
-void blit_limit_isa(BlitIsa limit);
+#include "gfx/core/cpu_isa.h"
 
 // The row conversions of one member at each level; a null entry means the level brings nothing
 // over the one below it.

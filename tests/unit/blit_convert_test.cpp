@@ -51,12 +51,12 @@ const Member MEMBERS[] = {
 
 // Around every step size (8, 11, 16, 64 pixels) and their multiples.
 const int WIDTHS[] = {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 15, 16, 17, 19, 27, 31, 32, 33, 47, 64, 71};
-const BlitIsa LEVELS[] = {BlitIsa::SCALAR, BlitIsa::SSE2, BlitIsa::SSSE3, BlitIsa::AVX2, BlitIsa::AVX512_VBMI};
+const CpuIsa LEVELS[] = {CpuIsa::SCALAR, CpuIsa::SSE2, CpuIsa::SSSE3, CpuIsa::AVX2, CpuIsa::AVX512_VBMI};
 
 // Restores the vector members' full instruction set when a test ends.
 struct IsaLimit {
-    explicit IsaLimit(BlitIsa limit) { blit_limit_isa(limit); }
-    ~IsaLimit() { blit_limit_isa(BlitIsa::AVX512_VBMI); }
+    explicit IsaLimit(CpuIsa limit) { cpu_limit_isa(limit); }
+    ~IsaLimit() { cpu_limit_isa(CpuIsa::AVX512_VBMI); }
 };
 
 // Runs `blitter` on a fresh random screen and checks every destination row: dirty rows hold the
@@ -110,7 +110,7 @@ TEST(BlitConvert, ScalarMembersMatchTheReference) {
 
 TEST(BlitConvert, VectorMembersMatchTheReferenceAtEveryLevel) {
     uint32_t seed = 1000;
-    for (BlitIsa level : LEVELS) {
+    for (CpuIsa level : LEVELS) {
         IsaLimit limit(level);
         for (const Member& m : MEMBERS) {
             for (int scanline : {1, 2}) {
@@ -133,7 +133,7 @@ std::vector<uint8_t> run_into(Blitter blitter, const std::vector<uint8_t>& start
 
 TEST(BlitConvert, VectorAndScalarMembersAgreeByteForByte) {
     uint32_t seed = 5000;
-    for (BlitIsa level : LEVELS) {
+    for (CpuIsa level : LEVELS) {
         IsaLimit limit(level);
         for (const Member& m : MEMBERS) {
             for (int width : {13, 64, 100, 333}) {
@@ -173,7 +173,7 @@ TEST(BlitConvert, PaletteTopBytesNeverReachAnotherChannel) {
     // The palette's top byte is not colour; whatever it holds, every paletted member at every
     // level writes what the scalar member writes, and the reference's colour bits.
     uint32_t seed = 9000;
-    for (BlitIsa level : LEVELS) {
+    for (CpuIsa level : LEVELS) {
         IsaLimit limit(level);
         for (const Member& m : MEMBERS) {
             if (m.source_depth != 8 || m.display_depth == 8) continue;
