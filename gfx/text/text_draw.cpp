@@ -1,6 +1,7 @@
-// Drawing characters into the drawing target: whole glyph rows copied from glyphs drawn once in
-// the current colours where the cells lie inside the target, one put_pixel per glyph bit where
-// they do not.
+// Drawing characters into the drawing target: glyphs drawn once in the current colours and then
+// copied whole where the cells lie inside the target, one put_pixel per glyph bit where they do
+// not.
+#include <algorithm>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -9,6 +10,7 @@
 
 #include "gfx/core/context.h"
 #include "gfx/core/pixel.h"
+#include "gfx/text/glyph_copy.h"
 #include "gfx/text/text.h"
 
 namespace {
@@ -20,13 +22,16 @@ constexpr int MAX_PIXEL_BYTES = 4;
 
 // The glyphs of one font already drawn in one pair of colours at one pixel size, each a block of
 // height rows of 8 pixels, drawn when first asked for. Printing then copies whole glyph rows.
+// The blocks lie back to back, block_bytes apart, so that the glyphs of a line of text share few
+// cache lines.
 struct GlyphCache {
     const FontInfo* font = nullptr;
     uint32_t fg = 0;
     uint32_t bg = 0;
     int bytes_per_pixel = 0;
+    size_t block_bytes = 0;
     bool ready[256] = {};
-    alignas(32) uint8_t pixels[256][MAX_GLYPH_HEIGHT * GLYPH_WIDTH * MAX_PIXEL_BYTES] = {};
+    alignas(32) uint8_t pixels[256 * MAX_GLYPH_HEIGHT * GLYPH_WIDTH * MAX_PIXEL_BYTES] = {};
 };
 
 GlyphCache glyph_cache;
@@ -40,85 +45,46 @@ void match_cache(const GfxContext* ctx) {
         c.fg = ctx->fg_colour;
         c.bg = ctx->bg_colour;
         c.bytes_per_pixel = ctx->bytes_per_pixel;
+        c.block_bytes = static_cast<size_t>(ctx->font->height) * GLYPH_WIDTH * static_cast<size_t>(c.bytes_per_pixel);
         std::memset(c.ready, 0, sizeof c.ready);
     }
 }
 
-// The cached block of glyph code in pixels of type T, drawn now if it was not yet.
+// Draws glyph code into its cache block in pixels of type T.
 template <typename T>
-const uint8_t* cached_glyph(uint8_t code) {
+void draw_cached_glyph(uint8_t code) {
     GlyphCache& c = glyph_cache;
-    uint8_t* block = c.pixels[code];
-    if (!c.ready[code]) {
-        const T fg = static_cast<T>(c.fg);
-        const T bg = static_cast<T>(c.bg);
-        T* out = reinterpret_cast<T*>(block);
-        for (int r = 0; r < c.font->height; ++r) {
-            const uint8_t bits = c.font->glyphs[code * c.font->height + r];
-            for (int b = 0; b < GLYPH_WIDTH; ++b) {
-                out[r * GLYPH_WIDTH + b] = ((bits >> b) & 1) ? fg : bg;
-            }
-        }
-        c.ready[code] = true;
-    }
-    return block;
-}
-
-// Draws count glyphs of an 8-pixel-wide font H rows high from dest on, rows stride bytes
-// apart: each glyph row is one copy from the glyph cache. Glyphs go one at a time down their
-// rows; on 8-bit screens two glyphs share one 16-byte store where the processor has SSE2.
-template <typename T, int H>
-void copy_glyphs(uint8_t* dest, size_t stride, const uint8_t* bytes, int count) {
-    constexpr size_t ROW_BYTES = sizeof(T) * GLYPH_WIDTH;
-    int i = 0;
-#if defined(__SSE2__)
-    if constexpr (sizeof(T) == 1) {
-        for (; i + 1 < count; i += 2) {
-            const uint8_t* a = cached_glyph<T>(bytes[i]);
-            const uint8_t* b = cached_glyph<T>(bytes[i + 1]);
-            uint8_t* d = dest + static_cast<size_t>(i) * ROW_BYTES;
-            for (int r = 0; r < H; ++r) {
-                const __m128i left = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(a + r * ROW_BYTES));
-                const __m128i right = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(b + r * ROW_BYTES));
-                _mm_storeu_si128(reinterpret_cast<__m128i*>(d + r * stride), _mm_unpacklo_epi64(left, right));
-            }
+    const T fg = static_cast<T>(c.fg);
+    const T bg = static_cast<T>(c.bg);
+    T* out = reinterpret_cast<T*>(c.pixels + code * c.block_bytes);
+    for (int r = 0; r < c.font->height; ++r) {
+        const uint8_t bits = c.font->glyphs[code * c.font->height + r];
+        for (int b = 0; b < GLYPH_WIDTH; ++b) {
+            out[r * GLYPH_WIDTH + b] = ((bits >> b) & 1) ? fg : bg;
         }
     }
-#endif
-    for (; i < count; ++i) {
-        const uint8_t* glyph = cached_glyph<T>(bytes[i]);
-        uint8_t* d = dest + static_cast<size_t>(i) * ROW_BYTES;
-        for (int r = 0; r < H; ++r) {
-            std::memcpy(d + r * stride, glyph + r * ROW_BYTES, ROW_BYTES);
-        }
-    }
+    c.ready[code] = true;
 }
 
 // Draws count glyphs into the target's rows, every cell lying inside the target and the rows
-// evenly spaced (as on the screen and in images), with the glyph height fixed at compile time
-// for the built-in heights. Returns false, drawing nothing, for any other layout.
+// evenly spaced (as on the screen and in images), copying them from the cache once each of them
+// is there. Returns false, drawing nothing, for any other layout or a height without a copy.
 template <typename T>
 bool draw_glyphs_fast(const GfxContext* ctx, int px, int py, const uint8_t* bytes, int count) {
     const int h = ctx->font->height;
     uint8_t* dest = ctx->rows[py] + static_cast<size_t>(px) * sizeof(T);
     const size_t stride = static_cast<size_t>(ctx->target_pitch);
-    if (ctx->rows[py + h - 1] != ctx->rows[py] + static_cast<size_t>(h - 1) * stride) {
+    if (h > MAX_GLYPH_HEIGHT || ctx->rows[py + h - 1] != ctx->rows[py] + static_cast<size_t>(h - 1) * stride) {
         return false;
     }
     match_cache(ctx);
-    switch (h) {
-    case 8:
-        copy_glyphs<T, 8>(dest, stride, bytes, count);
-        return true;
-    case 14:
-        copy_glyphs<T, 14>(dest, stride, bytes, count);
-        return true;
-    case 16:
-        copy_glyphs<T, 16>(dest, stride, bytes, count);
-        return true;
-    default:
-        return false;
+    for (int i = 0; i < count; ++i) {
+        if (!glyph_cache.ready[bytes[i]]) {
+            draw_cached_glyph<T>(bytes[i]);
+        }
     }
+    return glyph_copy(dest, stride, GlyphBlocks{glyph_cache.pixels, glyph_cache.block_bytes}, bytes, count, h,
+                      sizeof(T));
 }
 
 // Draws count glyphs with one put_pixel per bit, which clips to the target.
@@ -142,6 +108,39 @@ bool block_inside_target(const GfxContext* ctx, int px, int py, int count) {
     const int h = ctx->font->height;
     return px >= 0 && py >= 0 && py + h <= rows && py + h <= ctx->rows_capacity &&
            px + count * ctx->font->width <= columns;
+}
+
+// Writes count cells of the given characters, all in the colours fg on bg. Where the processor
+// has SSE2, four cells (48 bytes) take three 16-byte stores.
+void record_cells(TextCell* cells, const uint8_t* bytes, int count, uint32_t fg, uint32_t bg) {
+    static_assert(sizeof(TextCell) == 12, "four cells are three 16-byte stores");
+    int i = 0;
+#if defined(__SSE2__)
+    const int fgi = static_cast<int>(fg);
+    const int bgi = static_cast<int>(bg);
+    const __m128i colours0 = _mm_setr_epi32(0, fgi, bgi, 0);
+    const __m128i colours1 = _mm_setr_epi32(fgi, bgi, 0, fgi);
+    const __m128i colours2 = _mm_setr_epi32(bgi, 0, fgi, bgi);
+    const __m128i code_lanes0 = _mm_setr_epi32(-1, 0, 0, -1);
+    const __m128i code_lanes1 = _mm_setr_epi32(0, 0, -1, 0);
+    const __m128i code_lanes2 = _mm_setr_epi32(0, -1, 0, 0);
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 3 < count; i += 4) {
+        int four = 0;
+        std::memcpy(&four, bytes + i, sizeof four);
+        const __m128i codes = _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(four), zero), zero);
+        const __m128i c0 = _mm_shuffle_epi32(codes, _MM_SHUFFLE(1, 0, 0, 0));
+        const __m128i c1 = _mm_shuffle_epi32(codes, _MM_SHUFFLE(2, 2, 2, 2));
+        const __m128i c2 = _mm_shuffle_epi32(codes, _MM_SHUFFLE(3, 3, 3, 3));
+        auto* out = reinterpret_cast<__m128i*>(cells + i);
+        _mm_storeu_si128(out, _mm_or_si128(colours0, _mm_and_si128(c0, code_lanes0)));
+        _mm_storeu_si128(out + 1, _mm_or_si128(colours1, _mm_and_si128(c1, code_lanes1)));
+        _mm_storeu_si128(out + 2, _mm_or_si128(colours2, _mm_and_si128(c2, code_lanes2)));
+    }
+#endif
+    for (; i < count; ++i) {
+        cells[i] = TextCell{bytes[i], fg, bg};
+    }
 }
 
 } // namespace
@@ -197,11 +196,10 @@ int gfx_text_draw_chars(TextWindow* window, const uint8_t* bytes, int count) {
     if (ctx->text_pages && window->y >= 0 && window->y < ctx->text_h) {
         TextCell* row = ctx->text_pages[ctx->work_page] +
                         static_cast<size_t>(window->y) * static_cast<size_t>(ctx->text_w);
-        for (int i = 0; i < count; ++i) {
-            const int x = window->x + i;
-            if (x >= 0 && x < ctx->text_w) {
-                row[x] = TextCell{bytes[i], ctx->fg_colour, ctx->bg_colour};
-            }
+        const int first = std::max(0, -window->x);
+        const int end = std::min(count, ctx->text_w - window->x);
+        if (first < end) {
+            record_cells(row + window->x + first, bytes + first, end - first, ctx->fg_colour, ctx->bg_colour);
         }
     }
     return 0;

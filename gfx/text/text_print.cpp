@@ -2,6 +2,7 @@
 // bottom of the text view, and the line feed held back after the bottom-right cell.
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -49,6 +50,25 @@ int column_after(const TextWindow& w, int n) {
 // Whether byte c acts on the cursor instead of being drawn.
 constexpr bool is_control(uint8_t c) { return c == 7 || c == 8 || c == 9 || c == 10 || c == 13; }
 
+// The number of bytes from text on, at most length, before the first control character. Eight
+// bytes are looked at together while none of them lies below 14, where all control characters lie.
+int printable_run(const uint8_t* text, int length) {
+    constexpr uint64_t ONES = 0x0101010101010101ull;
+    constexpr uint64_t HIGH_BITS = 0x8080808080808080ull;
+    int run = 0;
+    for (; run + 8 <= length; run += 8) {
+        uint64_t v = 0;
+        std::memcpy(&v, text + run, sizeof v);
+        if (((v - ONES * 14) & ~v & HIGH_BITS) != 0) { // some byte is below 14
+            break;
+        }
+    }
+    while (run < length && !is_control(text[run])) {
+        ++run;
+    }
+    return run;
+}
+
 // One pass over the text: printable bytes are gathered and drawn in runs, control characters
 // act on the cursor.
 void print_engine(TextWindow& w, const uint8_t* text, int length) {
@@ -60,10 +80,7 @@ void print_engine(TextWindow& w, const uint8_t* text, int length) {
     };
     int i = 0;
     while (i < length) {
-        int run = 0;
-        while (i + run < length && !is_control(text[i + run])) {
-            ++run;
-        }
+        int run = printable_run(text + i, length - i);
         while (run > 0) {
             if (n == PENDING_BYTES) {
                 flush();

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "gfx/core/builtin_data.h"
+#include "gfx/core/cpu_isa.h"
 #include "text_test_support.h"
 
 namespace {
@@ -23,6 +24,15 @@ void draw_per_bit(int x, int y, const uint8_t* bytes, int count) {
     }
 }
 
+// The vector levels the glyph copies are built for; each round of a test runs at one of them.
+const CpuIsa VECTOR_LEVELS[] = {CpuIsa::SCALAR, CpuIsa::SSE2, CpuIsa::AVX2};
+
+// Caps the vector level for one scope.
+struct IsaLimit {
+    explicit IsaLimit(CpuIsa limit) { cpu_limit_isa(limit); }
+    ~IsaLimit() { cpu_limit_isa(CpuIsa::AVX512_VBMI); }
+};
+
 struct GlyphCase {
     int mode;
     int depth;
@@ -33,7 +43,8 @@ struct GlyphCase {
 class GlyphDrawing : public TextTest, public ::testing::WithParamInterface<GlyphCase> {};
 
 // Random runs of random characters in random colours at random cells, drawn once by the library
-// and once bit by bit on a second page, give the same bytes on the whole page.
+// (at each vector level in turn) and once bit by bit on a second page, give the same bytes on the
+// whole page.
 TEST_P(GlyphDrawing, EveryPixelEqualsThePerBitDrawing) {
     const GlyphCase c = GetParam();
     ASSERT_TRUE(gfx_screen(c.mode, c.depth, 2, SCREEN_NULL, 0) == 0);
@@ -43,11 +54,12 @@ TEST_P(GlyphDrawing, EveryPixelEqualsThePerBitDrawing) {
     GfxContext* ctx = gfx_context;
     std::mt19937 rng(static_cast<unsigned>(c.mode * 100 + c.depth + c.rows));
     const size_t page_bytes = static_cast<size_t>(ctx->height) * ctx->pitch;
-    for (int round = 0; round < 60; ++round) {
+    for (int round = 0; round < 90; ++round) {
+        const IsaLimit limit(VECTOR_LEVELS[round % 3]);
         ctx->fg_colour = static_cast<uint32_t>(rng()) & ctx->colour_mask;
         ctx->bg_colour = static_cast<uint32_t>(rng()) & ctx->colour_mask;
-        uint8_t bytes[40];
-        const int count = 1 + static_cast<int>(rng() % std::min<unsigned>(40, ctx->text_w));
+        uint8_t bytes[80];
+        const int count = 1 + static_cast<int>(rng() % std::min<unsigned>(80, ctx->text_w));
         for (int i = 0; i < count; ++i) {
             bytes[i] = static_cast<uint8_t>(rng());
         }
@@ -60,7 +72,7 @@ TEST_P(GlyphDrawing, EveryPixelEqualsThePerBitDrawing) {
         draw_per_bit(w.x, w.y, bytes, count);
         gfx_screen_set(0, -1);
         ASSERT_EQ(std::memcmp(ctx->pages[0], ctx->pages[1], page_bytes), 0)
-            << "round " << round << " at cell " << w.x << ", " << w.y;
+            << "round " << round << ", level " << static_cast<int>(cpu_isa()) << ", at cell " << w.x << ", " << w.y;
         EXPECT_EQ(w.dirty_first, w.y * ctx->font->height);
         EXPECT_EQ(w.dirty_end, (w.y + 1) * ctx->font->height);
     }

@@ -145,6 +145,27 @@ TEST_F(TextPrint, BellDrawsNothingAndCarriageReturnGoesToColumnOne) {
     EXPECT_EQ(rt_cursor_column(), 2);
 }
 
+// Printing looks for control characters several bytes at a time: one at any place in a long run
+// still acts, and the other bytes below 14 are drawn as characters.
+TEST_F(TextPrint, AControlCharacterActsWhereverItStandsInALongRun) {
+    ASSERT_TRUE(open_null_mode(13));
+    for (int at = 0; at < 20; ++at) {
+        gfx_text_cls(0);
+        rt_locate(1, 1);
+        std::string text(20, 'x');
+        text[2] = '\x0B';
+        text[3] = '\x0C';
+        text[static_cast<size_t>(at)] = '\n';
+        say(text);
+        EXPECT_EQ(rt_cursor_row(), 2) << at;
+        EXPECT_EQ(rt_cursor_column(), 20 - at) << at;
+        if (at > 3) {
+            EXPECT_EQ(rt_screen_cell(3, 1, 0), 11) << at;
+            EXPECT_EQ(rt_screen_cell(4, 1, 0), 12) << at;
+        }
+    }
+}
+
 TEST_F(TextPrint, EveryByteValueIsStoredAsItsCode) {
     ASSERT_TRUE(open_null_mode(13));
     say(std::string(1, static_cast<char>(200)));
