@@ -31,6 +31,13 @@ namespace {
 constexpr DWORD PASS_SLEEP_MS = 10;
 constexpr DWORD VSYNC_WAIT_MS = 20;
 
+// Waits up to one pass interval for a message to the display thread or a key change, whichever
+// comes first. Returns WAIT_TIMEOUT when neither came.
+DWORD wait_for_pass() {
+    HANDLE key_event = dx.key_event;
+    return MsgWaitForMultipleObjectsEx(key_event ? 1 : 0, &key_event, PASS_SLEEP_MS, QS_ALLINPUT, 0);
+}
+
 } // namespace
 
 // Installs this driver's hooks in a cleared window state and lets the window layer start the
@@ -48,6 +55,12 @@ int dx_init(const char* title, int width, int height, int depth, int refresh_rat
 // Makes everything, signals the window layer, then presents a pass at least every 10 ms under the
 // window lock until the layer stops; releases everything on the way out. A failure to make
 // anything ends the thread without signalling, which fails win32_init.
+//
+// An idle screen costs little: the thread sleeps in one wait that also ends on a message or a key
+// change. The keyboard is read when DirectInput reports a change (or on every pass when it cannot
+// report, or until a read succeeds), and messages are pumped when one came or when a call that
+// may look at the queue ran in this pass, which would make a later message no longer new to the
+// wait.
 unsigned __stdcall dx_thread(void* event) {
     if (dx_enter_mode() != 0) {
         dx_leave_mode();
@@ -55,17 +68,23 @@ unsigned __stdcall dx_thread(void* event) {
     }
     SetEvent(static_cast<HANDLE>(event));
     win32_window.is_active = 1;
+    bool keyboard_unread = true;
     while (win32_window.is_running) {
-        Sleep(PASS_SLEEP_MS);
+        const DWORD woke = wait_for_pass();
+        bool pump = woke != WAIT_TIMEOUT;
+        if (woke == WAIT_OBJECT_0 && dx.key_event) keyboard_unread = true;
         win32_lock();
         if (InterlockedExchange(&dx.vsync_requested, 0) && dx.vsync_event) {
             WaitForSingleObject(dx.vsync_event, VSYNC_WAIT_MS);
         }
         if (win32_window.is_active || !(win32_window.flags & SCREEN_FULLSCREEN)) {
-            dx_present();
-            if (win32_window.is_active) dx_sample_keyboard();
+            if (dx_present()) pump = true;
+            if (win32_window.is_active && (keyboard_unread || !dx.key_event)) {
+                keyboard_unread = !dx_sample_keyboard();
+                pump = true;
+            }
         }
-        win32_pump_messages();
+        if (pump) win32_pump_messages();
         win32_unlock();
     }
     dx_leave_mode();

@@ -42,14 +42,16 @@ void dx_fold_key_state(const uint8_t buffer[256], uint8_t key_state[128]) {
 }
 
 // Reads the keyboard; see the header. Only a successful read changes key_state.
-void dx_sample_keyboard() {
+bool dx_sample_keyboard() {
     GfxContext* ctx = gfx_context;
-    if (!dx.keyboard || !ctx || !ctx->key_state) return;
+    if (!dx.keyboard || !ctx || !ctx->key_state) return false;
     uint8_t buffer[DX_KEYBOARD_OBJECTS] = {};
     const HRESULT read = dx.keyboard->GetDeviceState(sizeof buffer, buffer);
     if (read == DIERR_INPUTLOST || read == DIERR_NOTACQUIRED) {
         dx.keyboard->Acquire();
-        return;
+        return false;
     }
-    if (SUCCEEDED(read)) dx_fold_key_state(buffer, ctx->key_state);
+    if (FAILED(read)) return false;
+    dx_fold_key_state(buffer, ctx->key_state);
+    return true;
 }

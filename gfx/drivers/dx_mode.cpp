@@ -132,11 +132,18 @@ bool create_objects() {
     return SUCCEEDED(dinput_create(win32_window.hinstance, 0x0300, &dx.dinput, nullptr));
 }
 
-// The system keyboard in the standard 256-byte format, acquired.
+// The system keyboard in the standard 256-byte format, acquired, setting dx.key_event whenever a
+// key changes. The event starts set, so that the display thread reads a new keyboard at once. A
+// keyboard that cannot notify keeps no event, and is then read on every pass.
 bool create_keyboard() {
     dx_build_keyboard_format();
     if (FAILED(dx.dinput->CreateDevice(DX_GUID_SYS_KEYBOARD, &dx.keyboard, nullptr))) return false;
     if (FAILED(dx.keyboard->SetDataFormat(&dx_keyboard_format.header))) return false;
+    dx.key_event = CreateEventA(nullptr, FALSE, TRUE, nullptr);
+    if (dx.key_event && FAILED(dx.keyboard->SetEventNotification(dx.key_event))) {
+        CloseHandle(dx.key_event);
+        dx.key_event = nullptr;
+    }
     return dx.keyboard->Acquire() == DI_OK;
 }
 
@@ -161,6 +168,7 @@ int dx_enter_mode() {
     dx.clipper = nullptr;
     dx.palette = nullptr;
     dx.keyboard = nullptr;
+    dx.key_event = nullptr;
     dx.dinput = nullptr;
     dx.ddraw = nullptr;
     dx.vsync_requested = 0;
@@ -189,6 +197,10 @@ void dx_leave_mode() {
         if (dx.keyboard) dx.keyboard->Unacquire();
         release(dx.keyboard);
         release(dx.dinput);
+    }
+    if (dx.key_event) {
+        CloseHandle(dx.key_event);
+        dx.key_event = nullptr;
     }
     if (dx.ddraw) {
         if (dx.fullscreen && dx.primary) {

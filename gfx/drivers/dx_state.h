@@ -22,6 +22,7 @@ struct DxState {
     IDirectDrawPalette* palette; // only on an 8-bit display
     IDirectInputA* dinput;
     IDirectInputDeviceA* keyboard;
+    HANDLE key_event;             // auto reset; set by DirectInput when a key goes down or up
     HANDLE vsync_event;           // manual reset; set once the program thread saw a vertical blank
     volatile LONG vsync_requested; // set by dx_wait_vsync, cleared by the display thread
     int y_offset;                 // display rows above the first framebuffer row (full screen)
@@ -47,12 +48,13 @@ extern DxKeyboardFormat dx_keyboard_format;
 void dx_build_keyboard_format();
 
 // Reads the keyboard into the open screen's key_state; a lost keyboard is acquired again and
-// leaves key_state alone, as does any other failure.
-void dx_sample_keyboard();
+// leaves key_state alone, as does any other failure. Returns whether key_state was read.
+bool dx_sample_keyboard();
 
 // One presenting pass of the display thread, with the window lock held: restore lost surfaces,
-// apply a changed palette, convert the dirty rows into the target and show it.
-void dx_present();
+// apply a changed palette, convert the dirty rows into the target and show it. Returns whether it
+// called into DirectDraw beyond asking whether the surfaces were lost.
+bool dx_present();
 
 // The signature of "DirectDrawCreate" and "DirectInputCreateA", looked up by name.
 using DxDirectDrawCreateFn = HRESULT(WINAPI*)(GUID*, IDirectDraw**, IUnknown*);
