@@ -45,6 +45,21 @@ e2e_start() {
   wineserver -p >/dev/null 2>&1
 }
 
+# Waits up to 60 s for a window titled exactly $1 and sets WINDOW to its id; false if
+# none appears or the program under test has ended.
+wait_for_window() {
+  local pattern
+  pattern="^$(sed 's/[][\.*^$]/\\&/g' <<<"$1")\$"
+  WINDOW=""
+  for _ in $(seq 600); do
+    WINDOW=$(xdotool search --name "$pattern" 2>/dev/null | head -1)
+    [[ -n "$WINDOW" ]] && return 0
+    kill -0 "$APP_PID" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
 # Waits up to 20 s for the program to end after $2 (what was done to it) and checks that its exit
 # status is 0; $1 names the run.
 expect_clean_exit() {

@@ -33,20 +33,6 @@ start_example() {
   APP_PID=$!
 }
 
-# Waits up to 60 s for a window titled exactly $1 and sets WINDOW; false if none appears.
-wait_for_window() {
-  local pattern
-  pattern="^$(sed 's/[][\.*^$]/\\&/g' <<<"$1")\$"
-  WINDOW=""
-  for _ in $(seq 600); do
-    WINDOW=$(xdotool search --name "$pattern" 2>/dev/null | head -1)
-    [[ -n "$WINDOW" ]] && return 0
-    kill -0 "$APP_PID" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
-
 # Presses key $1 (an X key name) in the window: down, a short hold, up.
 press() {
   xdotool windowfocus --sync "$WINDOW" >/dev/null 2>&1
