@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the source folders depend one way:
-#   demo, examples -> gfx/drivers, gfx/win32 -> gfx/text, gfx/input, gfx/blit -> gfx/core -> rt
+#   demo, examples -> gfx/drivers, gfx/win32 -> gfx/draw -> gfx/text, gfx/input, gfx/blit
+#   -> gfx/core -> rt
 # by the project headers each folder's files include. Prints every include that reaches up and
 # exits non-zero when there is one.
 set -uo pipefail
@@ -25,10 +26,11 @@ forbid() {
 }
 
 forbid rt gfx demo examples
-forbid gfx/core gfx/text gfx/input gfx/blit gfx/win32 gfx/drivers demo examples
-forbid gfx/text gfx/win32 gfx/drivers demo examples
-forbid gfx/input gfx/win32 gfx/drivers demo examples
-forbid gfx/blit gfx/win32 gfx/drivers demo examples
+forbid gfx/core gfx/draw gfx/text gfx/input gfx/blit gfx/win32 gfx/drivers demo examples
+forbid gfx/draw gfx/input gfx/blit gfx/win32 gfx/drivers demo examples
+forbid gfx/text gfx/draw gfx/win32 gfx/drivers demo examples
+forbid gfx/input gfx/draw gfx/win32 gfx/drivers demo examples
+forbid gfx/blit gfx/draw gfx/win32 gfx/drivers demo examples
 forbid gfx/win32 demo examples
 forbid gfx/drivers demo examples
 # The examples use the public header qzgfx.h, never the library's own headers.
