@@ -239,56 +239,62 @@ private:
     int64_t steep_;    // xy(y)
 };
 
-// Fills the rows of one half (sy: 1 below the centre, -1 above; the centre row with the lower
-// half) that lie in the view.
+// Fills one row of the ellipse, columns cx - r .. cx + r clipped to the view.
 template <int bytes, bool arc_test>
-void fill_half(const DrawTarget& t, const EllipseShape& e, const Quadrant& q, const ArcRange& arc, int sy,
-               uint32_t colour) {
-    const QuadrantView v = quadrant_view(t, e, 1, sy);
-    const int64_t y_first = std::max<int64_t>(v.ya, sy < 0 ? 1 : 0);
-    const int64_t y_last = std::min(v.yb, q.row_at(0));
-    if (y_first > y_last) {
+inline void fill_row(const DrawTarget& t, const EllipseShape& e, const ArcRange& arc, int64_t py, int64_t r,
+                     uint32_t colour) {
+    const int64_t x1 = std::max<int64_t>(e.cx - r, t.left);
+    const int64_t x2 = std::min<int64_t>(e.cx + r, t.right);
+    if (x1 > x2) {
         return;
     }
-    RowExtent rows(q, y_first);
-    for (int64_t y = y_first; y <= y_last; ++y, rows.next()) {
-        const int64_t r = rows.extent();
-        if (r < 0) {
-            continue;
-        }
-        const int64_t py = e.cy + sy * y;
-        const int64_t x1 = std::max<int64_t>(e.cx - r, t.left);
-        const int64_t x2 = std::min<int64_t>(e.cx + r, t.right);
-        if (x1 > x2) {
-            continue;
-        }
-        if constexpr (arc_test) {
-            for (int64_t x = x1; x <= x2; ++x) {
-                if (arc.contains(x - e.cx, py - e.cy)) {
-                    draw_store(t.at(x, py), colour, bytes);
-                    t.mark(py, py);
-                }
+    if constexpr (arc_test) {
+        for (int64_t x = x1; x <= x2; ++x) {
+            if (arc.contains(x - e.cx, py - e.cy)) {
+                draw_store(t.at(x, py), colour, bytes);
+                t.mark(py, py);
             }
-        } else {
-            uint8_t* p = t.at(x1, py);
-            const int64_t n = x2 - x1 + 1;
-            if (n <= 8) {
-                for (int64_t i = 0; i < n; ++i) {
-                    draw_store(p + i * bytes, colour, bytes);
-                }
-            } else {
-                fill_pixels(p, colour, static_cast<size_t>(n), bytes);
-            }
-            t.mark(py, py);
+        }
+    } else {
+        fill_pixels(t.at(x1, py), colour, static_cast<size_t>(x2 - x1 + 1), bytes);
+        if (t.dirty) {
+            t.dirty[py] = 1;
         }
     }
 }
 
+// Fills the rows in the view, the lower half (the centre row with it) and the upper half together:
+// both take the same outermost column, worked out once per distance from the centre.
 template <int bytes, bool arc_test>
 void filled(const DrawTarget& t, const EllipseShape& e, uint32_t colour, const ArcRange& arc) {
     const Quadrant q(e);
-    fill_half<bytes, arc_test>(t, e, q, arc, 1, colour);
-    fill_half<bytes, arc_test>(t, e, q, arc, -1, colour);
+    const int64_t top_row = q.row_at(0);
+    const QuadrantView below = quadrant_view(t, e, 1, 1);
+    const QuadrantView above = quadrant_view(t, e, 1, -1);
+    const int64_t below_first = below.ya;
+    const int64_t below_last = std::min(below.yb, top_row);
+    const int64_t above_first = std::max<int64_t>(above.ya, 1);
+    const int64_t above_last = std::min(above.yb, top_row);
+    const bool any_below = below_first <= below_last;
+    const bool any_above = above_first <= above_last;
+    if (!any_below && !any_above) {
+        return;
+    }
+    const int64_t first = !any_below ? above_first : !any_above ? below_first : std::min(below_first, above_first);
+    const int64_t last = !any_below ? above_last : !any_above ? below_last : std::max(below_last, above_last);
+    RowExtent rows(q, first);
+    for (int64_t y = first; y <= last; ++y, rows.next()) {
+        const int64_t r = rows.extent();
+        if (r < 0) {
+            continue;
+        }
+        if (y >= below_first && y <= below_last) {
+            fill_row<bytes, arc_test>(t, e, arc, e.cy + y, r, colour);
+        }
+        if (y >= above_first && y <= above_last) {
+            fill_row<bytes, arc_test>(t, e, arc, e.cy - y, r, colour);
+        }
+    }
 }
 
 // Picks the instance for the pixel size and the arc.
