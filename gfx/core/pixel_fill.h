@@ -56,3 +56,36 @@ inline void fill_pixels(uint8_t* dest, uint32_t colour, size_t count, int bytes)
         *dest = static_cast<uint8_t>(pattern);
     }
 }
+
+// Fills `rows` rows of count pixels, the first at dest and each `pitch` bytes after the one
+// before: fill_pixels with the pattern and the choice of stores made once for the whole block.
+inline void fill_pixel_rows(uint8_t* dest, ptrdiff_t pitch, int rows, uint32_t colour, size_t count, int bytes) {
+    const size_t n = count * static_cast<size_t>(bytes);
+    const uint64_t pattern = bytes == 1   ? (colour & 0xFFu) * 0x0101010101010101ull
+                             : bytes == 2 ? (colour & 0xFFFFu) * 0x0001000100010001ull
+                                          : uint64_t{colour} * 0x0000000100000001ull;
+#if defined(__SSE2__)
+    if (n >= 16 && n <= 512) {
+        const __m128i v = _mm_set1_epi64x(static_cast<long long>(pattern));
+        for (int r = 0; r < rows; ++r, dest += pitch) {
+            for (size_t i = 0; i + 16 < n; i += 16) {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i), v);
+            }
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + n - 16), v);
+        }
+        return;
+    }
+#endif
+    if (n >= 8 && n <= 32) {
+        for (int r = 0; r < rows; ++r, dest += pitch) {
+            for (size_t i = 0; i + 8 < n; i += 8) {
+                std::memcpy(dest + i, &pattern, 8);
+            }
+            std::memcpy(dest + n - 8, &pattern, 8);
+        }
+        return;
+    }
+    for (int r = 0; r < rows; ++r, dest += pitch) {
+        fill_pixels(dest, colour, count, bytes);
+    }
+}

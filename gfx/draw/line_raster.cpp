@@ -82,6 +82,8 @@ void walk(const DrawTarget& t, const LineWalk& w, int64_t first, int64_t last, u
     const int64_t y_major_step = w.x_major ? 0 : 1;
     const int64_t y_minor_step = w.x_major ? w.sign : 0;
     const int64_t rise2 = 2 * w.rise;
+    const int64_t first_row = y;
+    int64_t last_row = y;
     for (int64_t i = first; i <= last; ++i) {
         bool draw = true;
         if constexpr (styled) {
@@ -90,10 +92,11 @@ void walk(const DrawTarget& t, const LineWalk& w, int64_t first, int64_t last, u
         }
         if (draw) {
             draw_store(p, colour, bytes);
-            if (t.dirty) {
+            if (styled && t.dirty) {
                 t.dirty[y] = 1;
             }
         }
+        last_row = y;
         p += major_step;
         y += y_major_step;
         error += rise2;
@@ -102,6 +105,10 @@ void walk(const DrawTarget& t, const LineWalk& w, int64_t first, int64_t last, u
             p += minor_step;
             y += y_minor_step;
         }
+    }
+    if (!styled) {
+        // A solid line puts a pixel in every row between its first and its last.
+        t.mark(std::min(first_row, last_row), std::max(first_row, last_row));
     }
 }
 

@@ -153,20 +153,27 @@ public:
         return static_cast<int>(std::min(i, end + 1)) + left_ - 1;
     }
 
-    // Sets the bits of columns x1 .. x2 in row y.
+    // Sets the bits of columns x1 .. x2 in row y, a word at a time.
     void set(int y, int x1, int x2) {
         if (!bits_) {
             return;
         }
         uint64_t* r = row(y);
-        for (size_t i = static_cast<size_t>(x1 - left_); i <= static_cast<size_t>(x2 - left_); ++i) {
-            if (i % 64 == 0 && i + 63 <= static_cast<size_t>(x2 - left_)) {
-                r[i / 64] = ~uint64_t{0};
-                i += 63;
-                continue;
-            }
-            r[i / 64] |= uint64_t{1} << (i % 64);
+        const size_t first = static_cast<size_t>(x1 - left_);
+        const size_t last = static_cast<size_t>(x2 - left_);
+        const size_t w1 = first / 64;
+        const size_t w2 = last / 64;
+        const uint64_t head = ~uint64_t{0} << (first % 64);
+        const uint64_t tail = ~uint64_t{0} >> (63 - last % 64);
+        if (w1 == w2) {
+            r[w1] |= head & tail;
+            return;
         }
+        r[w1] |= head;
+        for (size_t w = w1 + 1; w < w2; ++w) {
+            r[w] = ~uint64_t{0};
+        }
+        r[w2] |= tail;
     }
 
 private:

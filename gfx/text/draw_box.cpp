@@ -40,20 +40,26 @@ struct StyledEdges {
 };
 
 // Fills rows cy1 .. cy2 from column cx1 on, width pixels each: one run when the rows are whole
-// and back to back, as a full-screen box is.
+// and back to back, as a full-screen box is, else one block of evenly spaced rows (as the rows of
+// screens and images are).
 void fill_rows(const GfxContext* ctx, int cx1, int cy1, int cy2, int width, uint32_t colour) {
     const int bpp = ctx->bytes_per_pixel;
     const size_t row_bytes = static_cast<size_t>(width) * static_cast<size_t>(bpp);
     const int rows = cy2 - cy1 + 1;
-    if (cx1 == 0 && row_bytes == static_cast<size_t>(ctx->target_pitch) &&
-        ctx->rows[cy2] == ctx->rows[cy1] + static_cast<size_t>(rows - 1) * row_bytes) {
-        fill_pixels(ctx->rows[cy1], colour, static_cast<size_t>(width) * static_cast<size_t>(rows), bpp);
+    const ptrdiff_t pitch = ctx->target_pitch;
+    uint8_t* first = ctx->rows[cy1] + static_cast<size_t>(cx1) * static_cast<size_t>(bpp);
+    if (ctx->rows[cy2] != ctx->rows[cy1] + static_cast<ptrdiff_t>(rows - 1) * pitch) {
+        for (int y = cy1; y <= cy2; ++y) {
+            fill_pixels(ctx->rows[y] + static_cast<size_t>(cx1) * static_cast<size_t>(bpp), colour,
+                        static_cast<size_t>(width), bpp);
+        }
         return;
     }
-    for (int y = cy1; y <= cy2; ++y) {
-        fill_pixels(ctx->rows[y] + static_cast<size_t>(cx1) * static_cast<size_t>(bpp), colour,
-                    static_cast<size_t>(width), bpp);
+    if (cx1 == 0 && row_bytes == static_cast<size_t>(pitch)) {
+        fill_pixels(first, colour, static_cast<size_t>(width) * static_cast<size_t>(rows), bpp);
+        return;
     }
+    fill_pixel_rows(first, pitch, rows, colour, static_cast<size_t>(width), bpp);
 }
 
 } // namespace
