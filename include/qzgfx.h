@@ -120,7 +120,8 @@ int gfx_point(float x, float y, uint32_t* colour);
 int gfx_line(float x1, float y1, float x2, float y2, uint32_t colour, int shape, uint16_t style, int step);
 
 // Draws a circle, ellipse or arc around (x, y). aspect is the vertical radius over the horizontal
-// one and radius the larger of the two; aspect 0 is the screen's own (1, or 0.5 where rows are
+// one and radius the larger of the two (a negative radius counts as its size; with window
+// coordinates it scales like x); aspect 0 is the screen's own (1, or 0.5 where rows are
 // shown twice), a negative aspect is runtime error 1. start and end (radians) draw the arc from
 // start counter-clockwise to end, 0 pointing right and pi/2 up as seen on the screen; a negative
 // angle stands for its absolute value and also draws the radius to that end; angles are taken

@@ -17,7 +17,7 @@ double distance_to_ellipse(double px, double py, double a, double b) {
         const double dy = b * std::sin(t) - py;
         return dx * dx + dy * dy;
     };
-    constexpr int SAMPLES = 720;
+    constexpr int SAMPLES = 360;
     const double step = 2 * std::numbers::pi / SAMPLES;
     int best = 0;
     for (int i = 1; i < SAMPLES; ++i) {
@@ -28,7 +28,7 @@ double distance_to_ellipse(double px, double py, double a, double b) {
     double lo = (best - 1) * step;
     double hi = (best + 1) * step;
     const double g = (std::sqrt(5.0) - 1) / 2;
-    for (int i = 0; i < 80; ++i) {
+    for (int i = 0; i < 60; ++i) {
         const double m1 = hi - g * (hi - lo);
         const double m2 = lo + g * (hi - lo);
         if (d2(m1) < d2(m2)) {
@@ -84,7 +84,7 @@ TEST_F(DrawTest, OutlinesLieWithinHalfAPixelAndAreClosedConnectedAndSymmetric) {
     std::mt19937 rng(11);
     std::uniform_real_distribution<float> radius(0.0f, 90.0f);
     std::uniform_real_distribution<float> aspects(0.1f, 3.0f);
-    for (int i = 0; i < 80; ++i) {
+    for (int i = 0; i < 60; ++i) {
         const float r = i < 12 ? static_cast<float>(i) * 0.5f : radius(rng);
         const float aspect = i % 3 == 0 ? 1.0f : aspects(rng);
         const PixelSet s = circle_pixels(160, 100, r, 5, aspect);

@@ -76,12 +76,13 @@ std::vector<Shape> random_shapes(int depth, int count, unsigned seed) {
 // Draws the shape on the screen inside the view (x1, y1)-(x2, y2) and whole into a larger image,
 // and expects the screen to equal the image cropped to the view, with nothing outside it. Returns
 // the number of pixels drawn on the screen.
-int expect_clipped_equals_cropped(const Shape& shape, int x1, int y1, int x2, int y2, int index) {
+int expect_clipped_equals_cropped(TestImage& image, const Shape& shape, int x1, int y1, int x2, int y2,
+                                  int index) {
     GfxContext* ctx = gfx_context;
     gfx_view(x1, y1, x2, y2, GFX_COLOUR_OMITTED, GFX_COLOUR_OMITTED, 1);
     clear_work();
     shape(0, 0);
-    TestImage image(IMAGE_W, IMAGE_H, ctx->bytes_per_pixel);
+    image.clear();
     EXPECT_EQ(gfx_set_target(image.image()), image.image());
     shape(OX, OY);
     gfx_set_target(nullptr);
@@ -105,14 +106,15 @@ TEST_F(DrawTest, ClippedShapesEqualTheWholeShapeCroppedToTheView) {
     for (int depth : DRAW_DEPTHS) {
         ASSERT_TRUE(open_depth(depth));
         const std::vector<Shape> shapes = random_shapes(depth, depth == 8 ? 72 : 27, static_cast<unsigned>(depth));
+        TestImage image(IMAGE_W, IMAGE_H, gfx_context->bytes_per_pixel);
         int shown = 0;
         for (size_t i = 0; i < shapes.size(); ++i) {
-            shown += expect_clipped_equals_cropped(shapes[i], 37, 23, 250, 170, static_cast<int>(i)) > 0;
+            shown += expect_clipped_equals_cropped(image, shapes[i], 37, 23, 250, 170, static_cast<int>(i)) > 0;
         }
         EXPECT_GE(shown, static_cast<int>(shapes.size()) / 4) << "many shapes reach into the view, depth " << depth;
         // A view of one pixel, and the whole screen.
-        expect_clipped_equals_cropped(shapes[4], 160, 100, 160, 100, 4);
-        expect_clipped_equals_cropped(shapes[0], 0, 0, 319, 199, 0);
+        expect_clipped_equals_cropped(image, shapes[4], 160, 100, 160, 100, 4);
+        expect_clipped_equals_cropped(image, shapes[0], 0, 0, 319, 199, 0);
     }
 }
 

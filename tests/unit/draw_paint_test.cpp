@@ -1,6 +1,7 @@
 // Flood fill against a plain breadth-first fill, on random obstacles at every depth, in a view,
 // with the border colour given or left out, and on a 1280 x 1024 spiral whose corridor is a
 // million pixels long.
+#include <climits>
 #include <random>
 
 #include "draw_test_support.h"

@@ -6,6 +6,7 @@
 
 #include <qzgfx.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -122,6 +123,7 @@ public:
         image->height = static_cast<int16_t>(h);
     }
     ImageBuffer* image() { return reinterpret_cast<ImageBuffer*>(bytes_.data()); }
+    void clear() { std::fill(bytes_.begin() + sizeof(ImageBuffer), bytes_.end(), uint8_t{0}); }
     uint32_t pixel(int x, int y) const {
         return buffer_pixel(bytes_.data() + sizeof(ImageBuffer), w_ * bpp_, bpp_, x, y);
     }
