@@ -80,6 +80,12 @@ int rt_multikey(int scancode);
 // below 256 is that byte and any other is "?", a surrogate pair being one character.
 void rt_print_wide(const uint16_t* text, int length, int flags);
 
+// Narrows 16-bit text and hands it to print in pieces of a fixed size, so that no length needs
+// memory of its own; a surrogate pair is never split between pieces, and flags bit 0 (the line
+// end) goes with the last piece only.
+void rt_print_wide_through(void (*print)(const char* text, int length, int flags),
+                           const uint16_t* text, int length, int flags);
+
 // Clears the screen (slot 3): mode 0, 1, 2, or RT_CLS_OMITTED. The console clears itself whatever
 // the mode and puts the cursor at the top of its text view.
 void rt_cls(int mode);

@@ -14,6 +14,10 @@ void gfx_post_key(int code);
 // Removes and returns the oldest key code, or 0 when the buffer is empty.
 int gfx_read_key();
 
+// Puts a key code back in front of the ring, to be the next one read; when the ring is full the
+// newest entry makes room.
+void gfx_unread_key(int code);
+
 // Returns whether a key was posted since the last call, and clears that mark.
 int gfx_take_key_event();
 
