@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "qzgfx.h"
 #include "rt/string.h"
 
 constexpr int KEY_BUFFER_SIZE = 16;
@@ -27,11 +28,8 @@ int translate_key(int character, int scancode, int virtual_key, uint32_t control
 // Fills the context's key_state from the platform's keyboard state through VK_SCAN_TABLE.
 void sample_key_state();
 
-// The input hooks installed while a screen is open.
+// The input hooks installed while a screen is open (gfx_getkey, gfx_keyhit, gfx_getmouse and
+// gfx_setmouse are qzgfx.h's).
 RtString* gfx_inkey();
-int gfx_getkey();
-int gfx_keyhit();
 int gfx_multikey(int scancode);
-int gfx_getmouse(int* x, int* y, int* wheel, int* buttons);
-int gfx_setmouse(int x, int y, int cursor);
 void gfx_sleep(int ms);
