@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "qzgfx.h"
+
 // One character position of a text page: what was printed there and in which colours.
 struct TextCell {
     uint32_t code;       // character code, an unsigned 16-bit value
