@@ -4,8 +4,7 @@
 
 #include "demo/demo.h"
 #include "demo/gl_draw.h"
-#include "gfx/core/pages.h"
-#include "rt/rt.h"
+#include "qzgfx.h"
 
 namespace {
 

@@ -6,8 +6,7 @@
 
 #include "demo/demo.h"
 #include "demo/gl_draw.h"
-#include "gfx/core/pages.h"
-#include "rt/rt.h"
+#include "qzgfx.h"
 
 // Screen, title, random seed, the first scatter, then the two textures; no result is examined.
 void start_demo(DemoState& state) {

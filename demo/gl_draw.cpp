@@ -6,8 +6,7 @@
 #include <cstdlib>
 
 #include "demo/gl_draw.h"
-#include "gfx/core/screen.h"
-#include "gfx/core/types.h"
+#include "qzgfx.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <cstdlib>
 
 #include "demo/demo.h"
-#include "rt/rt.h"
+#include "qzgfx.h"
 
 // Starts the runtime and the demo, draws frames until Escape is down after one, and exits with 0.
 int main(int argc, char** argv) {

@@ -27,15 +27,12 @@ int rt_last_error();
 // --- screens ------------------------------------------------------------------------------------
 
 // Flags of gfx_screen and gfx_screen_res; 0 asks for a window with a software framebuffer.
-#ifndef QZGFX_SCREEN_FLAGS_DEFINED
-#define QZGFX_SCREEN_FLAGS_DEFINED
 constexpr int SCREEN_FULLSCREEN = 0x1;     // full screen instead of a window
 constexpr int SCREEN_OPENGL = 0x2;         // an OpenGL window: the program draws with OpenGL
 constexpr int SCREEN_NO_SWITCH = 0x4;      // no Alt+Enter switch between window and full screen
 constexpr int SCREEN_STENCIL_BUFFER = 0x10; // OpenGL screens: ask for a stencil buffer
 constexpr int SCREEN_ACCUM_BUFFER = 0x20;  // OpenGL screens: ask for an accumulation buffer
 constexpr int SCREEN_NULL = -1;            // the whole flags value: a framebuffer and no window
-#endif
 
 // Opens numbered mode `mode`, or closes the screen with mode 0. The modes (width x height,
 // bits per pixel, text columns x rows):
@@ -88,8 +85,6 @@ uint32_t gfx_colour_to_native(uint32_t colour);
 // An image drawing can be redirected into (see gfx_set_target).
 struct ImageBuffer;
 
-#ifndef QZGFX_DRAW_CONSTANTS_DEFINED
-#define QZGFX_DRAW_CONSTANTS_DEFINED
 constexpr int GFX_STEP_FIRST = 0x1;    // the first point is relative to the last point drawn
 constexpr int GFX_STEP_SECOND = 0x2;   // the second point is relative to the first
 constexpr int GFX_LINE = 0;            // gfx_line shapes: a line,
@@ -99,7 +94,6 @@ constexpr int GFX_CIRCLE_FILLED = 0x4; // gfx_circle: fill the circle (or the pi
 constexpr uint32_t GFX_COLOUR_OMITTED = 0xFEFF00FFu; // a colour left out
 constexpr float GFX_OMITTED = -32768.0f;                // a coordinate or angle left out
 constexpr uint16_t GFX_STYLE_SOLID = 0xFFFF;            // gfx_line's solid style
-#endif
 
 // Sets pixel (x, y) (with GFX_STEP_FIRST: relative to the last point) and makes it the last point.
 // A pixel outside the view is not drawn and is no error.
@@ -224,24 +218,15 @@ int gfx_setmouse(int x, int y, int cursor);
 // the screen's built-in font, and the text cursor, colours and size are the screen's.
 
 // Flags of rt_print.
-#ifndef QZGFX_PRINT_FLAGS_DEFINED
-#define QZGFX_PRINT_FLAGS_DEFINED
 constexpr int RT_PRINT_NEWLINE = 0x1;       // end the line after the text
 constexpr int RT_PRINT_EVEN_IF_EMPTY = 0x8; // act even when length is 0
-#endif
 
 // rt_cls's mode when the program gives none.
-#ifndef QZGFX_CLS_OMITTED_DEFINED
-#define QZGFX_CLS_OMITTED_DEFINED
 constexpr int RT_CLS_OMITTED = -65536;
-#endif
 
 // rt_input's destination kinds.
-#ifndef QZGFX_DEST_KINDS_DEFINED
-#define QZGFX_DEST_KINDS_DEFINED
 constexpr int RT_DEST_STRING = 0; // the library's own string record (for its internal callers)
 constexpr int RT_DEST_FIXED = 1;  // a char buffer of size bytes, cut to size - 1 and zero-ended
-#endif
 
 // Prints length bytes of text at the cursor, scrolling the text view when it reaches the bottom.
 void rt_print(const char* text, int length, int flags);
@@ -296,3 +281,14 @@ int rt_port_out(uint16_t port, uint8_t value);
 
 // Sleeps ms milliseconds; -1 waits until a key is pressed on a graphics screen.
 void rt_sleep(int ms);
+
+// --- timer and random numbers -------------------------------------------------------------------
+
+// Seconds since an arbitrary origin, from the best clock the platform has.
+double timer_seconds();
+
+// Seeds the random numbers with seconds truncated to a 32-bit integer, then discards one value.
+void seed_random(double seconds);
+
+// A random number in [0, 32767/32768] with 15 bits of resolution.
+double random_unit();

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "qzgfx.h"
+
 constexpr uint32_t RT_STRING_TEMP = 0x80000000u;
 
 struct RtString {
@@ -24,23 +26,11 @@ inline bool rt_string_is_temp(const RtString* s) { return s && (s->length & RT_S
 // Returns dest, or null when memory runs out (dest keeps its old contents then).
 RtString* rt_string_assign(RtString* dest, const char* src, int length);
 
-// A new temporary string holding length bytes of src; null when memory runs out.
-RtString* rt_string_temp(const char* src, int length);
-
 // Frees the bytes of s and empties it; the record itself stays with its owner.
 void rt_string_clear(RtString* s);
 
 // Releases s when it is a temporary (its bytes and the record); does nothing otherwise.
 void rt_string_release_temp(RtString* s);
-
-// Where a statement stores a line: in an RtString (size is then ignored), or in a fixed buffer of
-// size bytes, cut to size - 1 bytes and zero-terminated.
-// The public header qzgfx.h defines the same block under the same guard.
-#ifndef QZGFX_DEST_KINDS_DEFINED
-#define QZGFX_DEST_KINDS_DEFINED
-constexpr int RT_DEST_STRING = 0;
-constexpr int RT_DEST_FIXED = 1;
-#endif
 
 // Stores length bytes of src (below 0: up to its terminator) in dest as kind says.
 // Returns 0, or -1 for a missing destination, a fixed buffer without room or no memory.

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  cmake g++ make git                       # the native tool chain
+  cmake g++ make git python3               # the native tool chain and the source checks
   g++-multilib qemu-user                   # 32-bit x86 builds, and running them where the kernel cannot
   googletest libgtest-dev                  # GoogleTest sources, built by every preset
   libbenchmark-dev                         # the benchmarks

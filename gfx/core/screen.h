@@ -3,14 +3,9 @@
 
 #include "gfx/core/context.h"
 #include "gfx/core/types.h"
+#include "qzgfx.h"
 
-// Opens numbered mode 1..21, or closes the screen with mode 0. Returns 0 or a runtime error.
-int gfx_screen(int mode, int depth, int num_pages, int flags, int refresh_rate);
-
-// Opens a screen of any size with depth 8, 15, 16, 24 or 32. Returns 0 or a runtime error.
-int gfx_screen_res(int width, int height, int depth, int num_pages, int flags, int refresh_rate);
-
-// The core of both: builds the context for info (null closes), installs the hooks, picks a driver.
+// The core of gfx_screen and gfx_screen_res: builds the context for info (null closes), installs the hooks, picks a driver.
 int gfx_set_mode(const ScreenModeInfo* info, int mode, int depth, int num_pages, int refresh_rate,
                  int flags);
 

@@ -1,5 +1,5 @@
 // Direct access to the framebuffer: the program's own lock, row marks and the screen's geometry.
-#include "gfx/core/screen_lock.h"
+#include "qzgfx.h"
 
 #include <algorithm>
 #include <cstring>

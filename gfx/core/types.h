@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "qzgfx.h"
+
 // One character position of a text page: what was printed there and in which colours.
 struct TextCell {
     uint32_t code;       // character code, an unsigned 16-bit value
@@ -43,17 +45,7 @@ struct ImageBuffer {
     uint8_t* data() { return reinterpret_cast<uint8_t*>(this + 1); }
 };
 
-// Screen flags taken by gfx_screen and gfx_screen_res. The public header qzgfx.h defines the same
-// block under the same guard, so a program may include both.
-#ifndef QZGFX_SCREEN_FLAGS_DEFINED
-#define QZGFX_SCREEN_FLAGS_DEFINED
-constexpr int SCREEN_FULLSCREEN = 0x1;
-constexpr int SCREEN_OPENGL = 0x2;
-constexpr int SCREEN_NO_SWITCH = 0x4;
-constexpr int SCREEN_STENCIL_BUFFER = 0x10;
-constexpr int SCREEN_ACCUM_BUFFER = 0x20;
-constexpr int SCREEN_NULL = -1;                                   // a framebuffer and no window
-#endif
+// The screen flags (SCREEN_FULLSCREEN ... SCREEN_NULL) are qzgfx.h's; this one is the library's.
 constexpr int SCREEN_CLOSING = static_cast<int>(0x80000000u);    // used by the exit hook only
 
 // Markers for arguments a statement left out.

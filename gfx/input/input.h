@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "qzgfx.h"
 #include "rt/string.h"
 
 constexpr int KEY_BUFFER_SIZE = 16;
@@ -14,6 +15,10 @@ void gfx_post_key(int code);
 // Removes and returns the oldest key code, or 0 when the buffer is empty.
 int gfx_read_key();
 
+// Puts a key code back in front of the ring, to be the next one read; when the ring is full the
+// newest entry makes room.
+void gfx_unread_key(int code);
+
 // Returns whether a key was posted since the last call, and clears that mark.
 int gfx_take_key_event();
 
@@ -23,11 +28,8 @@ int translate_key(int character, int scancode, int virtual_key, uint32_t control
 // Fills the context's key_state from the platform's keyboard state through VK_SCAN_TABLE.
 void sample_key_state();
 
-// The input hooks installed while a screen is open.
+// The input hooks installed while a screen is open (gfx_getkey, gfx_keyhit, gfx_getmouse and
+// gfx_setmouse are qzgfx.h's).
 RtString* gfx_inkey();
-int gfx_getkey();
-int gfx_keyhit();
 int gfx_multikey(int scancode);
-int gfx_getmouse(int* x, int* y, int* wheel, int* buttons);
-int gfx_setmouse(int x, int y, int cursor);
 void gfx_sleep(int ms);

@@ -32,6 +32,17 @@ int gfx_read_key() {
     return code;
 }
 
+// Steps the read slot back over the code; a ring that would then look empty (it was full) loses
+// its newest entry instead.
+void gfx_unread_key(int code) {
+    GfxLockGuard lock(gfx_context);
+    key_read = (key_read - 1) & (KEY_BUFFER_SIZE - 1);
+    if (key_read == key_write) {
+        key_write = (key_write - 1) & (KEY_BUFFER_SIZE - 1);
+    }
+    key_buffer[key_read] = code;
+}
+
 // Reports whether a key was posted since the last take, and clears the mark.
 int gfx_take_key_event() {
     GfxLockGuard lock(gfx_context);

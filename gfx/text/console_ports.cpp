@@ -15,7 +15,8 @@ constexpr int RETRACE_BIT = 8;
 constexpr int FIRST_SHIFT = 2;  // red
 constexpr int LAST_SHIFT = 18;  // blue
 
-// The colour registers' state; it lives on across screens, as the adapter's did.
+// The colour registers' state; it lives on across screens, as the adapter's did, and the index
+// is masked to the open screen's palette whenever it is used.
 int port_dac_index = 0;
 uint32_t port_dac_value = 0;
 int port_dac_shift = FIRST_SHIFT;
@@ -54,11 +55,12 @@ int gfx_port_in(uint16_t port) {
         if (ctx->depth > 8) {
             return -1;
         }
-        const int value = static_cast<int>((ctx->palette[port_dac_index] >> port_dac_shift) & 0x3F);
+        const int index = port_dac_index & index_mask(ctx);
+        const int value = static_cast<int>((ctx->palette[index] >> port_dac_shift) & 0x3F);
         port_dac_shift += 8;
         if (port_dac_shift > LAST_SHIFT) {
             port_dac_shift = FIRST_SHIFT;
-            port_dac_index = (port_dac_index + 1) & index_mask(ctx);
+            port_dac_index = (index + 1) & index_mask(ctx);
         }
         return value;
     }
@@ -92,6 +94,7 @@ int gfx_port_out(uint16_t port, uint8_t value) {
     if (port_dac_shift <= LAST_SHIFT) {
         return 0;
     }
+    port_dac_index &= index_mask(ctx); // an index set on an earlier, larger palette
     if (ctx->default_palette == &PALETTE_256) {
         gfx_palette(port_dac_index, static_cast<int>((port_dac_value >> 2) & 0x3F3F3F), -1, -1);
     } else {

@@ -7,9 +7,6 @@
 #include "qzgfx.h"
 #include "rt/string.h"
 
-// The clear operation's marker for an omitted mode.
-constexpr int CLS_MODE_OMITTED = -65536;
-
 // Line style of a solid box edge.
 constexpr int BOX_STYLE_SOLID = 0xFFFF;
 

@@ -68,7 +68,7 @@ void gfx_text_cls(int mode) {
     int top = 0;
     int bottom = 0;
     gfx_text_view_rows(ctx, &top, &bottom);
-    if (mode == CLS_MODE_OMITTED) {
+    if (mode == RT_CLS_OMITTED) {
         if (ctx->flags & CTX_VIEW_SET) {
             mode = 1;
         } else {

@@ -7,9 +7,9 @@
 namespace {
 
 constexpr char BLOCK = static_cast<char>(219);
-constexpr int KEY_BELL = 7;
 constexpr int KEY_BACKSPACE = 8;
 constexpr int KEY_ENTER = 13;
+constexpr int KEY_DELETE = 127;
 
 // Prints length bytes at the cursor.
 void echo(const char* text, int length) { gfx_text_print(text, length, 0); }
@@ -52,11 +52,24 @@ void rub_out() {
     gfx_text_back_one();
 }
 
+// Whether a key code is a character that the line stores and shows: not an extended key, and
+// not a control key such as Tab, Escape or Ctrl with a letter.
+bool is_printable(int key) { return key >= 32 && key <= 255 && key != KEY_DELETE; }
+
+// Covers the block with a space and leaves the cursor on that cell.
+void hide_block() {
+    echo(" ", 1);
+    if (!took_last_cell()) {
+        gfx_text_back_one();
+    }
+}
+
 } // namespace
 
-// Reads keys into buffer until Enter, keeping at most size - 1 of them and a terminating zero.
-// Enter, when there is room, is kept as character 13 and sends the cursor back to column 1.
-// Returns buffer; null with no screen open, or for a missing buffer (runtime error 1).
+// Reads keys into buffer until Enter, keeping at most size - 1 printable characters and a
+// terminating zero. Enter, when there is room, is kept as character 13 and sends the cursor back
+// to column 1. A close request ends the line as it stands and is put back for the program's next
+// key read. Returns buffer; null with no screen open, or for a missing buffer (runtime error 1).
 char* gfx_text_line_input(char* buffer, int size) {
     if (!gfx_context) {
         return nullptr;
@@ -69,8 +82,10 @@ char* gfx_text_line_input(char* buffer, int size) {
     int stored = 0;
     for (;;) {
         const int key = gfx_getkey();
-        if (key > 255 || key == KEY_BELL || key <= 0) {
-            continue;
+        if (key == CLOSE_KEY_CODE) {
+            gfx_unread_key(key);
+            hide_block();
+            break;
         }
         if (key == KEY_BACKSPACE) {
             if (stored > 0) {
@@ -79,20 +94,19 @@ char* gfx_text_line_input(char* buffer, int size) {
             }
             continue;
         }
-        if (stored >= size - 1) {
-            if (key == KEY_ENTER) {
-                break;
+        if (key == KEY_ENTER) {
+            if (stored < size - 1) {
+                hide_block();
+                const char c = static_cast<char>(key);
+                buffer[stored++] = c;
+                echo(&c, 1);
             }
+            break;
+        }
+        if (!is_printable(key) || stored >= size - 1) {
             continue;
         }
         const char c = static_cast<char>(key);
-        if (key == KEY_ENTER) {
-            echo(" ", 1);
-            gfx_text_back_one();
-            buffer[stored++] = c;
-            echo(&c, 1);
-            break;
-        }
         buffer[stored++] = c;
         echo(&c, 1);
         show_block();

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <vector>
 
 #include "gfx/core/context.h"
 #include "gfx/core/pages.h"
@@ -135,7 +134,7 @@ void print_engine(TextWindow& w, const uint8_t* text, int length) {
 } // namespace
 
 // Prints length bytes at the cursor (flags bit 3 runs even for no bytes, which carries out a
-// pending line feed; bit 0 ends the line after them), then stores the cursor and marks the rows
+// pending line feed; bit 0 ends the line after them, also after no bytes), then stores the cursor and marks the rows
 // drawn on.
 void gfx_text_print(const char* text, int length, int flags) {
     GfxContext* ctx = gfx_context;
@@ -145,7 +144,7 @@ void gfx_text_print(const char* text, int length, int flags) {
     if (!text || length < 0) {
         length = 0;
     }
-    if (length == 0 && !(flags & RT_PRINT_EVEN_IF_EMPTY)) {
+    if (length == 0 && !(flags & (RT_PRINT_EVEN_IF_EMPTY | RT_PRINT_NEWLINE))) {
         return;
     }
     gfx_set_target(nullptr);
@@ -183,13 +182,7 @@ void gfx_text_print(const char* text, int length, int flags) {
     gfx_text_mark_dirty(ctx, w.dirty_first, w.dirty_end);
 }
 
-// Prints 16-bit text as bytes (see rt_narrow_wide: a surrogate pair is one "?"). Only the
-// bytes the narrowing gives are printed, which is fewer than length when pairs were joined.
+// Prints 16-bit text as bytes (see rt_print_wide_through).
 void gfx_text_print_wide(const uint16_t* text, int length, int flags) {
-    if (!text || length < 0) {
-        length = 0;
-    }
-    std::vector<char> bytes(static_cast<size_t>(length) + 1);
-    const int n = rt_narrow_wide(text, length, bytes.data());
-    gfx_text_print(bytes.data(), n, flags);
+    rt_print_wide_through(gfx_text_print, text, length, flags);
 }

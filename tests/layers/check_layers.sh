@@ -33,8 +33,9 @@ forbid gfx/input gfx/draw gfx/win32 gfx/drivers demo examples
 forbid gfx/blit gfx/draw gfx/win32 gfx/drivers demo examples
 forbid gfx/win32 demo examples
 forbid gfx/drivers demo examples
-# The examples use the public header qzgfx.h, never the library's own headers.
+# The examples and the demo use the public header qzgfx.h, never the library's own headers.
 forbid examples gfx rt
+forbid demo gfx rt
 
 ((bad == 0)) && echo "every folder includes only the folders below it"
 exit "$bad"

@@ -165,6 +165,59 @@ TEST_F(ConsoleEmulation, AFullBufferTakesOnlyEnterAndExtendedKeysAreIgnored) {
     EXPECT_EQ(trimmed_row(0), "xy" + std::string(1, static_cast<char>(219)));
 }
 
+TEST_F(ConsoleEmulation, EnterWithTheBlockInTheBottomRightCellScrollsOnce) {
+    ASSERT_TRUE(open_null_mode(13)); // 40 x 25
+    rt_locate(24, 1);
+    say("above");
+    rt_locate(25, 30);
+    const std::string typed(10, 'x'); // the block then stands in the last cell
+    type(typed + "\r");
+    char line[64];
+    ASSERT_EQ(rt_input(nullptr, line, sizeof line, RT_DEST_FIXED, 0, 1), 0);
+    EXPECT_EQ(line, typed);
+    EXPECT_EQ(trimmed_row(22), "above") << "one scroll moved the rows up by one";
+    EXPECT_EQ(trimmed_row(23), std::string(29, ' ') + typed);
+    EXPECT_EQ(trimmed_row(24), "");
+    EXPECT_EQ(rt_cursor_row(), 25);
+    EXPECT_EQ(rt_cursor_column(), 1);
+}
+
+TEST_F(ConsoleEmulation, ACloseRequestEndsLineInputAndWaitsForTheProgram) {
+    ASSERT_TRUE(open_null_mode(13));
+    type("ab");
+    gfx_post_key(CLOSE_KEY_CODE);
+    type("c\r");
+    char buffer[16];
+    ASSERT_EQ(rt_line_input(buffer, sizeof buffer), buffer);
+    EXPECT_STREQ(buffer, "ab") << "the text typed so far is the line";
+    EXPECT_EQ(trimmed_row(0), "ab") << "the block is gone";
+    EXPECT_EQ(gfx_getkey(), CLOSE_KEY_CODE) << "the request is still there for the program";
+    EXPECT_EQ(gfx_getkey(), 'c');
+    EXPECT_EQ(gfx_getkey(), 13);
+}
+
+TEST_F(ConsoleEmulation, LineInputStoresAndEchoesOnlyPrintableCharacters) {
+    ASSERT_TRUE(open_null_mode(13));
+    type("a\tb\x1b\x01" "c\x7f\bd\r");
+    char buffer[16];
+    ASSERT_EQ(rt_line_input(buffer, sizeof buffer), buffer);
+    EXPECT_STREQ(buffer, "abd");
+    EXPECT_EQ(trimmed_row(0), "abd") << "the screen shows what the line holds";
+    EXPECT_EQ(rt_cursor_column(), 1);
+}
+
+TEST_F(ConsoleEmulation, ThePortIndexIsMaskedToTheScreenOpenWhenItIsUsed) {
+    ASSERT_TRUE(open_null_mode(13));
+    rt_port_out(0x3C8, 200);
+    ASSERT_TRUE(open_null_mode(9)); // 64 colours: entry 200 is entry 200 & 63 = 8
+    const uint32_t before = gfx_context->colour_table[200];
+    rt_port_out(0x3C9, 10);
+    rt_port_out(0x3C9, 20);
+    rt_port_out(0x3C9, 30);
+    EXPECT_EQ(gfx_context->colour_table[8], (10u << 2) | (20u << 2) << 8 | (30u << 2) << 16);
+    EXPECT_EQ(gfx_context->colour_table[200], before) << "nothing beyond the 64 colours changed";
+}
+
 TEST_F(ConsoleEmulation, LineInputWithoutAScreenAnswersNull) {
     char buffer[4] = "abc";
     EXPECT_EQ(gfx_text_line_input(buffer, sizeof buffer), nullptr);

@@ -3,13 +3,6 @@
 
 #include "tests/unit/public_header_probe.h"
 
-// The public constants, read where no internal header can supply its own definitions.
-std::vector<int> public_header_constants() {
-    return {SCREEN_FULLSCREEN,     SCREEN_OPENGL,       SCREEN_NO_SWITCH, SCREEN_STENCIL_BUFFER,
-            SCREEN_ACCUM_BUFFER,   SCREEN_NULL,         RT_PRINT_NEWLINE, RT_PRINT_EVEN_IF_EMPTY,
-            RT_CLS_OMITTED,        RT_DEST_STRING,      RT_DEST_FIXED};
-}
-
 // Opens the screen and reads its geometry back.
 int public_header_open_screen() {
     if (gfx_screen(13, 0, 1, SCREEN_NULL, 0) != 0) {

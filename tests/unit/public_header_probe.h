@@ -1,11 +1,6 @@
 // What a translation unit that sees only the public header qzgfx.h reports to the tests.
 #pragma once
 
-#include <vector>
-
-// The public header's constants, in the order public_header_test.cpp lists the library's own.
-std::vector<int> public_header_constants();
-
 // Opens a windowless mode-13 screen through the public header alone and checks its geometry.
 // Returns 0, or the step that failed (1 and up).
 int public_header_open_screen();

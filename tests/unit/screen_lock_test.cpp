@@ -8,7 +8,7 @@
 #include "gfx/core/pages.h"
 #include "gfx/core/palette.h"
 #include "gfx/core/screen.h"
-#include "gfx/core/screen_lock.h"
+#include "qzgfx.h"
 #include "rt/rt.h"
 
 namespace {

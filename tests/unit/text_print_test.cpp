@@ -181,6 +181,19 @@ TEST_F(TextPrint, TheNewlineFlagEndsTheLine) {
     EXPECT_EQ(trimmed_row(1), "two");
 }
 
+TEST_F(TextPrint, AnEmptyPrintWithTheNewlineFlagStillEndsTheLine) {
+    ASSERT_TRUE(open_null_mode(13));
+    say("one", RT_PRINT_NEWLINE);
+    rt_print("", 0, RT_PRINT_NEWLINE);
+    rt_print(nullptr, 0, RT_PRINT_NEWLINE);
+    say("two");
+    EXPECT_EQ(trimmed_row(0), "one");
+    EXPECT_EQ(trimmed_row(1), "") << "a blank line";
+    EXPECT_EQ(trimmed_row(2), "");
+    EXPECT_EQ(trimmed_row(3), "two");
+    EXPECT_EQ(rt_cursor_row(), 4);
+}
+
 TEST_F(TextPrint, ANarrowedTextViewScrollsOnlyItsRows) {
     ASSERT_TRUE(open_null_mode(13));
     fill_rows_with_letters();
@@ -235,6 +248,44 @@ TEST_F(TextPrint, WideTextNarrowsAndASurrogatePairIsOneCharacter) {
     rt_print_wide(text, 6, 0);
     EXPECT_EQ(cell_row(0).substr(0, 6), std::string("a\xE9??z "));
     EXPECT_EQ(rt_cursor_column(), 6);
+}
+
+// A long wide text: "a" and a surrogate pair, over and over, so that pieces of any length that
+// is not a multiple of three split some pair between them.
+std::vector<uint16_t> long_wide_text(int repeats) {
+    std::vector<uint16_t> text;
+    for (int i = 0; i < repeats; ++i) {
+        text.insert(text.end(), {'a', 0xD83D, 0xDE00});
+    }
+    return text;
+}
+
+TEST_F(TextPrint, LongWideTextKeepsEveryCharacterAndEveryPairWhole) {
+    ASSERT_TRUE(open_null_mode(18)); // 80 x 30 cells hold the 2000 characters
+    const std::vector<uint16_t> text = long_wide_text(1000);
+    rt_print_wide(text.data(), static_cast<int>(text.size()), 0);
+    std::string shown;
+    for (int row = 0; row < 25; ++row) {
+        shown += cell_row(row);
+    }
+    std::string want;
+    for (int i = 0; i < 1000; ++i) {
+        want += "a?";
+    }
+    EXPECT_EQ(shown, want);
+    EXPECT_EQ(rt_cursor_row(), 26);
+    EXPECT_EQ(rt_cursor_column(), 1);
+}
+
+TEST_F(TextPrint, LongWideTextOnTheConsoleKeepsEveryPairWholeAndEndsTheLineOnce) {
+    const std::vector<uint16_t> text = long_wide_text(1000);
+    testing::internal::CaptureStdout();
+    rt_print_wide(text.data(), static_cast<int>(text.size()), RT_PRINT_NEWLINE);
+    std::string want;
+    for (int i = 0; i < 1000; ++i) {
+        want += "a?";
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), want + "\n");
 }
 
 TEST_F(TextPrint, WithoutAScreenTextGoesToStandardOutput) {
