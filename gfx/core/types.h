@@ -36,12 +36,16 @@ struct ScreenModeInfo {
 };
 
 // An image that drawing can be redirected into: a header of two 16-bit fields, then the rows.
+// The public header qzgfx.h defines the same record under the same guard.
+#ifndef QZGFX_IMAGE_BUFFER_DEFINED
+#define QZGFX_IMAGE_BUFFER_DEFINED
 struct ImageBuffer {
     int16_t width;  // width in pixels times 8
     int16_t height; // rows
     // the pixel rows follow, width * bytes_per_pixel bytes each, without padding
     uint8_t* data() { return reinterpret_cast<uint8_t*>(this + 1); }
 };
+#endif
 
 // Screen flags taken by gfx_screen and gfx_screen_res. The public header qzgfx.h defines the same
 // block under the same guard, so a program may include both.

@@ -32,7 +32,8 @@ namespace {
     &gfx_keyhit, &rt_multikey, &gfx_getmouse, &gfx_setmouse, &rt_print, &rt_cls, &rt_color,
     &rt_locate, &rt_cursor, &rt_cursor_row, &rt_cursor_column, &rt_set_console_size,
     &rt_console_size, &rt_set_view_rows, &rt_view_rows, &rt_screen_cell, &rt_line_input, &rt_input,
-    &rt_port_in, &rt_port_out, &rt_sleep);
+    &rt_port_in, &rt_port_out, &rt_sleep, &gfx_image_create, &gfx_image_destroy, &gfx_image_info,
+    &gfx_image_load, &gfx_image_save, &gfx_get, &gfx_put);
 
 } // namespace
 
