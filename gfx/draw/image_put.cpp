@@ -49,20 +49,20 @@ int gfx_put(float x, float y, const ImageBuffer* image, int mode, int alpha) {
     if (left >= right || top >= bottom || (mode == GFX_PUT_ALPHA && alpha == 0)) {
         return 0;
     }
-    const PutRowFn row = put_row_routine(mode, ctx->bytes_per_pixel, cpu_isa());
-    const PutArgs args{ctx->colour_mask, alpha};
+    const PutRectFn draw = put_rect_routine(mode, ctx->bytes_per_pixel, cpu_isa());
     const std::size_t bpp = static_cast<std::size_t>(ctx->bytes_per_pixel);
     const std::size_t image_pitch = static_cast<std::size_t>(record->width) * bpp;
-    const uint8_t* src = reinterpret_cast<const uint8_t*>(image + 1) + static_cast<std::size_t>(top - py) * image_pitch +
-                         static_cast<std::size_t>(left - px) * bpp;
-    const int count = static_cast<int>(right - left);
     const bool shown = !(ctx->flags & CTX_TARGET_IMAGE) && ctx->pages[ctx->work_page] == ctx->visible_buffer;
+    const PutRect rect{ctx->rows + top,
+                       static_cast<std::size_t>(left) * bpp,
+                       reinterpret_cast<const uint8_t*>(image + 1) + static_cast<std::size_t>(top - py) * image_pitch +
+                           static_cast<std::size_t>(left - px) * bpp,
+                       image_pitch,
+                       static_cast<int>(right - left),
+                       static_cast<int>(bottom - top),
+                       PutArgs{ctx->colour_mask, alpha},
+                       shown ? ctx->dirty_rows + top : nullptr};
     GfxLockGuard lock(ctx);
-    for (int64_t r = top; r < bottom; ++r, src += image_pitch) {
-        const bool written = row(ctx->rows[r] + static_cast<std::size_t>(left) * bpp, src, count, args);
-        if (written && shown) {
-            ctx->dirty_rows[r] = 1;
-        }
-    }
+    draw(rect);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <qzgfx.h>
 
 #include "gfx/draw/image_put.h"
+#include "gfx/draw/image_put_pixels.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -44,7 +45,7 @@ PUT_AVX2 inline __m256i mask_lanes_256(__m256i s) {
 // GFX_PUT_TRANSPARENT, 16 bytes a step: an opaque block is stored as it is, a wholly
 // transparent one skipped, a mixed one merged with the target.
 template <int BYTES>
-PUT_SSE2 bool transparent_sse2(uint8_t* dst, const uint8_t* src, int count, const PutArgs& args) {
+PUT_SSE2 inline bool transparent_sse2(uint8_t* dst, const uint8_t* src, int count, const PutArgs& args) {
     constexpr int STEP = 16 / BYTES;
     bool any = false;
     int x = 0;
@@ -60,13 +61,13 @@ PUT_SSE2 bool transparent_sse2(uint8_t* dst, const uint8_t* src, int count, cons
         _mm_storeu_si128(d, out);
         any = true;
     }
-    const bool tail = put_row_scalar(GFX_PUT_TRANSPARENT, BYTES)(dst + x * BYTES, src + x * BYTES, count - x, args);
+    const bool tail = put_transparent_row<BYTES>(dst + x * BYTES, src + x * BYTES, count - x, args);
     return any || tail;
 }
 
 // The same, 32 bytes a step.
 template <int BYTES>
-PUT_AVX2 bool transparent_avx2(uint8_t* dst, const uint8_t* src, int count, const PutArgs& args) {
+PUT_AVX2 inline bool transparent_avx2(uint8_t* dst, const uint8_t* src, int count, const PutArgs& args) {
     constexpr int STEP = 32 / BYTES;
     bool any = false;
     int x = 0;
@@ -111,7 +112,7 @@ PUT_AVX2 inline __m256i pixel_alpha_256(__m256i wide) {
 
 // GFX_PUT_ALPHA, four pixels a step; the target keeps its top bytes. Blocks whose pixels all
 // have alpha 0 are skipped.
-PUT_SSE2 bool alpha_sse2(uint8_t* dst, const uint8_t* src, int count, const PutArgs& args) {
+PUT_SSE2 inline bool alpha_sse2(uint8_t* dst, const uint8_t* src, int count, const PutArgs& args) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i top = _mm_set1_epi32(static_cast<int>(0xFF000000u));
     const __m128i fixed = _mm_set1_epi16(static_cast<short>(args.alpha < 0 ? 0 : args.alpha));
@@ -134,12 +135,12 @@ PUT_SSE2 bool alpha_sse2(uint8_t* dst, const uint8_t* src, int count, const PutA
         _mm_storeu_si128(dp, _mm_or_si128(_mm_andnot_si128(top, blended), _mm_and_si128(top, d)));
         any = true;
     }
-    const bool tail = put_row_scalar(GFX_PUT_ALPHA, 4)(dst + 4 * x, src + 4 * x, count - x, args);
+    const bool tail = put_alpha_row(dst + 4 * x, src + 4 * x, count - x, args);
     return (any && (args.alpha != 0)) || tail;
 }
 
 // The same, eight pixels a step.
-PUT_AVX2 bool alpha_avx2(uint8_t* dst, const uint8_t* src, int count, const PutArgs& args) {
+PUT_AVX2 inline bool alpha_avx2(uint8_t* dst, const uint8_t* src, int count, const PutArgs& args) {
     const __m256i zero = _mm256_setzero_si256();
     const __m256i top = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
     const __m256i fixed = _mm256_set1_epi16(static_cast<short>(args.alpha < 0 ? 0 : args.alpha));
@@ -166,25 +167,68 @@ PUT_AVX2 bool alpha_avx2(uint8_t* dst, const uint8_t* src, int count, const PutA
     return (any && (args.alpha != 0)) || tail;
 }
 
-} // namespace
-
-PutRowFn put_row_sse2(int mode, int bytes_per_pixel) {
-    if (mode == GFX_PUT_TRANSPARENT) {
-        return bytes_per_pixel == 1 ? transparent_sse2<1> : bytes_per_pixel == 2 ? transparent_sse2<2> : transparent_sse2<4>;
+// The row loops around the vector rows, compiled for the level they need.
+template <int BYTES>
+PUT_SSE2 void transparent_rect_sse2(const PutRect& r) {
+    const uint8_t* src = r.src;
+    for (int y = 0; y < r.height; ++y, src += r.src_pitch) {
+        if (transparent_sse2<BYTES>(r.rows[y] + r.x_bytes, src, r.count, r.args) && r.written) {
+            r.written[y] = 1;
+        }
     }
-    return mode == GFX_PUT_ALPHA && bytes_per_pixel == 4 ? alpha_sse2 : nullptr;
 }
 
-PutRowFn put_row_avx2(int mode, int bytes_per_pixel) {
-    if (mode == GFX_PUT_TRANSPARENT) {
-        return bytes_per_pixel == 1 ? transparent_avx2<1> : bytes_per_pixel == 2 ? transparent_avx2<2> : transparent_avx2<4>;
+template <int BYTES>
+PUT_AVX2 void transparent_rect_avx2(const PutRect& r) {
+    const uint8_t* src = r.src;
+    for (int y = 0; y < r.height; ++y, src += r.src_pitch) {
+        if (transparent_avx2<BYTES>(r.rows[y] + r.x_bytes, src, r.count, r.args) && r.written) {
+            r.written[y] = 1;
+        }
     }
-    return mode == GFX_PUT_ALPHA && bytes_per_pixel == 4 ? alpha_avx2 : nullptr;
+}
+
+PUT_SSE2 void alpha_rect_sse2(const PutRect& r) {
+    const uint8_t* src = r.src;
+    for (int y = 0; y < r.height; ++y, src += r.src_pitch) {
+        if (alpha_sse2(r.rows[y] + r.x_bytes, src, r.count, r.args) && r.written) {
+            r.written[y] = 1;
+        }
+    }
+}
+
+PUT_AVX2 void alpha_rect_avx2(const PutRect& r) {
+    const uint8_t* src = r.src;
+    for (int y = 0; y < r.height; ++y, src += r.src_pitch) {
+        if (alpha_avx2(r.rows[y] + r.x_bytes, src, r.count, r.args) && r.written) {
+            r.written[y] = 1;
+        }
+    }
+}
+
+} // namespace
+
+PutRectFn put_rect_sse2(int mode, int bytes_per_pixel) {
+    if (mode == GFX_PUT_TRANSPARENT) {
+        return bytes_per_pixel == 1   ? transparent_rect_sse2<1>
+               : bytes_per_pixel == 2 ? transparent_rect_sse2<2>
+                                      : transparent_rect_sse2<4>;
+    }
+    return mode == GFX_PUT_ALPHA && bytes_per_pixel == 4 ? alpha_rect_sse2 : nullptr;
+}
+
+PutRectFn put_rect_avx2(int mode, int bytes_per_pixel) {
+    if (mode == GFX_PUT_TRANSPARENT) {
+        return bytes_per_pixel == 1   ? transparent_rect_avx2<1>
+               : bytes_per_pixel == 2 ? transparent_rect_avx2<2>
+                                      : transparent_rect_avx2<4>;
+    }
+    return mode == GFX_PUT_ALPHA && bytes_per_pixel == 4 ? alpha_rect_avx2 : nullptr;
 }
 
 #else
 
-PutRowFn put_row_sse2(int, int) { return nullptr; }
-PutRowFn put_row_avx2(int, int) { return nullptr; }
+PutRectFn put_rect_sse2(int, int) { return nullptr; }
+PutRectFn put_rect_avx2(int, int) { return nullptr; }
 
 #endif
