@@ -73,6 +73,95 @@ void gfx_screen_unlock(int first_row, int last_row);
 // A true colour 0x00RRGGBB as the open screen's pixel value (5-6-5 on 16-bit screens).
 uint32_t gfx_colour_to_native(uint32_t colour);
 
+// --- drawing ------------------------------------------------------------------------------------
+// Coordinates are floats in pixels, or in the logical units set by gfx_window_coords; they are
+// relative to the view (gfx_view) unless the view was set with screen non-zero, and are rounded
+// half away from zero. Pixel positions further than 2^30 from the origin are held at that distance
+// (and radii at 2^31). Every pixel drawn lies inside the view. A colour is a palette index at 8
+// bits or less (masked to the depth), 0x00RRGGBB on deeper screens (5-6-5 at 16 bits; at 32 bits
+// all four bytes are stored as given), and GFX_COLOUR_OMITTED stands for the text foreground colour.
+// Operations draw into the image that gfx_set_target chose, else into the work page, and mark the
+// rows they change for the display. They return 0, or runtime error 1 without a screen, with a
+// NaN or infinite coordinate, length or angle, or with an argument outside its range (nothing is
+// then drawn and the last point stays). The last point is where the last drawing ended.
+
+// An image drawing can be redirected into (see gfx_set_target).
+struct ImageBuffer;
+
+#ifndef QZGFX_DRAW_CONSTANTS_DEFINED
+#define QZGFX_DRAW_CONSTANTS_DEFINED
+constexpr int GFX_STEP_FIRST = 0x1;    // the first point is relative to the last point drawn
+constexpr int GFX_STEP_SECOND = 0x2;   // the second point is relative to the first
+constexpr int GFX_LINE = 0;            // gfx_line shapes: a line,
+constexpr int GFX_BOX = 1;             // the outline of the box with these corners,
+constexpr int GFX_BOX_FILLED = 2;      // or the filled box
+constexpr int GFX_CIRCLE_FILLED = 0x4; // gfx_circle: fill the circle (or the pie of an arc)
+constexpr uint32_t GFX_COLOUR_OMITTED = 0xFEFF00FFu; // a colour left out
+constexpr float GFX_OMITTED = -32768.0f;                // a coordinate or angle left out
+constexpr uint16_t GFX_STYLE_SOLID = 0xFFFF;            // gfx_line's solid style
+#endif
+
+// Sets pixel (x, y) (with GFX_STEP_FIRST: relative to the last point) and makes it the last point.
+// A pixel outside the view is not drawn and is no error.
+int gfx_pset(float x, float y, uint32_t colour, int step);
+
+// Reads pixel (x, y) into *colour in the form gfx_pset takes (16-bit pixels widened to 0x00RRGGBB
+// by repeating each component's top bits). Runtime error 1 outside the view, without a screen or
+// with a null colour; the last point stays.
+int gfx_point(float x, float y, uint32_t* colour);
+
+// Draws from (x1, y1) to (x2, y2): shape GFX_LINE is a line of max(|dx|, |dy|) + 1 pixels, 8-
+// connected, both ends included, the same pixels whichever end comes first; GFX_BOX and
+// GFX_BOX_FILLED the box with those corners. style runs along the line from the first point (and
+// around an outlined box as the view's border does): bit 15 first, a set bit draws, 0xFFFF is
+// solid; filled boxes ignore it. With x1 and y1 both GFX_OMITTED the line starts at the last
+// point (GFX_STEP_FIRST is then ignored). step: GFX_STEP_FIRST, GFX_STEP_SECOND. The second point
+// becomes the last point.
+int gfx_line(float x1, float y1, float x2, float y2, uint32_t colour, int shape, uint16_t style, int step);
+
+// Draws a circle, ellipse or arc around (x, y). aspect is the vertical radius over the horizontal
+// one and radius the larger of the two; aspect 0 is the screen's own (1, or 0.5 where rows are
+// shown twice), a negative aspect is runtime error 1. start and end (radians) draw the arc from
+// start counter-clockwise to end, 0 pointing right and pi/2 up as seen on the screen; a negative
+// angle stands for its absolute value and also draws the radius to that end; angles are taken
+// modulo 2 pi; GFX_OMITTED for both (or equal angles) draws the whole outline, GFX_OMITTED for one
+// of them stands for 0 (start) or 2 pi (end). Outline pixels lie within half a pixel of the true
+// curve, 8-connected; a whole outline is closed and symmetric in both axes. flags: GFX_STEP_FIRST
+// and GFX_CIRCLE_FILLED, which fills the outline and everything inside it (for an arc, the pie
+// between the radii). The centre becomes the last point.
+int gfx_circle(float x, float y, float radius, uint32_t colour, float start, float end, float aspect, int flags);
+
+// Fills the 4-connected region around (x, y) that pixels of colour border and the view bound, with
+// colour fill; border GFX_COLOUR_OMITTED means the fill colour. A start on a border pixel or
+// outside the view fills nothing. Memory use is bounded by the view's size, whatever its shape.
+// step: GFX_STEP_FIRST. (x, y) becomes the last point. Runtime error 1 also when memory runs out
+// (the region may then be partly filled).
+int gfx_paint(float x, float y, uint32_t fill, uint32_t border, int step);
+
+// Sets logical coordinates for the view: (x1, y1) lands on its bottom-left pixel and (x2, y2) on
+// its top-right one, y growing upward; with screen non-zero y grows downward and (x1, y1) is the
+// top-left pixel. The corners are taken in either order and fitted to the view in force now.
+// Lengths (radii) scale like x. All four GFX_OMITTED returns to pixels. Runtime error 1 without a
+// screen or when the corners share an x or a y.
+int gfx_window_coords(float x1, float y1, float x2, float y2, int screen);
+
+// Draws length bytes of text (length -1: up to the terminating zero) with the top-left corner of
+// the first character at (x, y), one 8-pixel cell per byte, in a built-in font: font 8, 14 or 16
+// is the cell height, 0 the screen's current font. Only the set pixels of the glyphs are drawn;
+// control characters are drawn as glyphs. The text cells and the last point are left alone.
+int gfx_draw_text(float x, float y, const char* text, int length, uint32_t colour, int font);
+
+// Sets the view, the rectangle (x1, y1)-(x2, y2) in pixels that drawing is clipped to, with a fill
+// colour and a border colour one pixel outside it (GFX_COLOUR_OMITTED: none); with screen non-
+// zero coordinates stay relative to the screen rather than to the view. Every corner GFX_OMITTED
+// gives the whole screen back. Drawing returns to the screen first.
+void gfx_view(int x1, int y1, int x2, int y2, uint32_t fill, uint32_t border, int screen);
+
+// Makes image the drawing target, or the screen again with null, and returns image: the view
+// becomes the whole image until drawing returns to the screen, whose view comes back. Null with
+// runtime error 1 for an image that cannot be the target.
+ImageBuffer* gfx_set_target(ImageBuffer* image);
+
 // --- palettes (screens of 8 bits or less) -------------------------------------------------------
 
 // Sets palette entry index. On 256-colour screens either colour is 0x00BBGGRR with components
@@ -281,13 +370,6 @@ ImageBuffer* gfx_image_load(const char* path);
 // alpha is the top byte. 0, or runtime error 1 for a foreign image, no screen where one is
 // needed, or a file that cannot be written (a partly written file is removed).
 int gfx_image_save(const ImageBuffer* image, const char* path);
-
-// Step bits of the drawing operations: which points are relative.
-#ifndef QZGFX_STEP_FLAGS_DEFINED
-#define QZGFX_STEP_FLAGS_DEFINED
-constexpr int GFX_STEP_FIRST = 0x1;  // the first point is relative to the last point drawn
-constexpr int GFX_STEP_SECOND = 0x2; // the second point is relative to the first
-#endif
 
 // Copies the rectangle with corners (x1, y1) and (x2, y2), both included and in either order,
 // from the drawing target into the top-left corner of image; the rest of the image is left as it

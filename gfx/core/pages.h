@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gfx/core/types.h"
+#include "qzgfx.h"
 #include "rt/string.h"
 
 // Copies page src to page dst (negative: work page / visible page) and presents the frame.
@@ -16,5 +17,4 @@ int gfx_screen_sync();
 // Sets the title of the current window and of windows opened later; releases a temporary title.
 void gfx_window_title(RtString* title);
 
-// Makes image the drawing target, or the screen again with null. Returns image.
-ImageBuffer* gfx_set_target(ImageBuffer* image);
+// gfx_set_target, which redirects drawing into an image, is public (qzgfx.h).

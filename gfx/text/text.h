@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "qzgfx.h"
 #include "rt/string.h"
 
 // The clear operation's marker for an omitted mode.
@@ -75,9 +76,7 @@ void gfx_text_back_one();
 // beyond the text size is held to the last row or column.
 void gfx_text_set_cursor(int row, int column);
 
-// Sets the graphics view to (x1, y1)-(x2, y2), with an optional fill and border; every coordinate
-// COORD_OMITTED gives the whole screen back.
-void gfx_view(int x1, int y1, int x2, int y2, uint32_t fill, uint32_t border, int screen);
+// gfx_view, the graphics view, is public (qzgfx.h).
 
 // Draws a box with ordered corners, filled or outlined in a 16-bit line style, clipped to the view.
 void gfx_draw_box(int x1, int y1, int x2, int y2, uint32_t colour, int filled, int style);

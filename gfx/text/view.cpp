@@ -1,5 +1,7 @@
 // The graphics view: the rectangle that drawing is clipped to, with an optional border and fill.
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 #include "gfx/core/context.h"
 #include "gfx/core/coords.h"
@@ -7,6 +9,16 @@
 #include "gfx/core/palette.h"
 #include "gfx/core/types.h"
 #include "gfx/text/text.h"
+
+namespace {
+
+// The coordinate one pixel beyond v in direction d (-1 or 1), held within the range of int: a
+// border that far out lies off the screen either way.
+int outside(int v, int d) {
+    return static_cast<int>(std::clamp<int64_t>(int64_t{v} + d, INT_MIN, INT_MAX));
+}
+
+} // namespace
 
 // Sets the view to the on-screen part of (x1, y1)-(x2, y2); a border is drawn one pixel outside
 // it, and a fill colour clears the new view. Any coordinate omitted gives the whole screen back.
@@ -37,7 +49,8 @@ void gfx_view(int x1, int y1, int x2, int y2, uint32_t fill, uint32_t border, in
         ctx->view_y = 0;
         ctx->view_w = ctx->width;
         ctx->view_h = ctx->height;
-        gfx_draw_box(x1 - 1, y1 - 1, x2 + 1, y2 + 1, colour, 0, BOX_STYLE_SOLID);
+        gfx_draw_box(outside(x1, -1), outside(y1, -1), outside(x2, 1), outside(y2, 1), colour, 0,
+                     BOX_STYLE_SOLID);
     }
     ctx->view_x = std::min(std::max(x1, 0), ctx->width);
     ctx->view_y = std::min(std::max(y1, 0), ctx->height);

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the source folders depend one way:
-#   demo, examples -> gfx/drivers, gfx/win32 -> gfx/text, gfx/input, gfx/blit -> gfx/core -> rt
-# with the images beside text, input and blit: gfx/image -> gfx/core, and the demo's texture
-# readers and the drawing operations that take images use gfx/image
+#   demo, examples -> gfx/drivers, gfx/win32 -> gfx/draw -> gfx/text, gfx/input, gfx/blit,
+#   gfx/image -> gfx/core -> rt (the demo's texture readers also use gfx/image's decoders)
 # by the project headers each folder's files include. Prints every include that reaches up and
 # exits non-zero when there is one.
 set -uo pipefail
@@ -27,11 +26,12 @@ forbid() {
 }
 
 forbid rt gfx demo examples
-forbid gfx/core gfx/text gfx/input gfx/blit gfx/image gfx/win32 gfx/drivers demo examples
-forbid gfx/image gfx/text gfx/input gfx/blit gfx/draw gfx/win32 gfx/drivers demo examples
-forbid gfx/text gfx/win32 gfx/drivers demo examples
-forbid gfx/input gfx/win32 gfx/drivers demo examples
-forbid gfx/blit gfx/win32 gfx/drivers demo examples
+forbid gfx/core gfx/draw gfx/image gfx/text gfx/input gfx/blit gfx/win32 gfx/drivers demo examples
+forbid gfx/draw gfx/input gfx/blit gfx/win32 gfx/drivers demo examples
+forbid gfx/image gfx/draw gfx/text gfx/input gfx/blit gfx/win32 gfx/drivers demo examples
+forbid gfx/text gfx/draw gfx/image gfx/win32 gfx/drivers demo examples
+forbid gfx/input gfx/draw gfx/image gfx/win32 gfx/drivers demo examples
+forbid gfx/blit gfx/draw gfx/image gfx/win32 gfx/drivers demo examples
 forbid gfx/win32 demo examples
 forbid gfx/drivers demo examples
 # The examples use the public header qzgfx.h, never the library's own headers.

@@ -32,8 +32,9 @@ namespace {
     &gfx_keyhit, &rt_multikey, &gfx_getmouse, &gfx_setmouse, &rt_print, &rt_cls, &rt_color,
     &rt_locate, &rt_cursor, &rt_cursor_row, &rt_cursor_column, &rt_set_console_size,
     &rt_console_size, &rt_set_view_rows, &rt_view_rows, &rt_screen_cell, &rt_line_input, &rt_input,
-    &rt_port_in, &rt_port_out, &rt_sleep, &gfx_image_create, &gfx_image_destroy, &gfx_image_info,
-    &gfx_image_load, &gfx_image_save, &gfx_get, &gfx_put);
+    &rt_port_in, &rt_port_out, &rt_sleep, &gfx_pset, &gfx_point, &gfx_line, &gfx_circle, &gfx_paint,
+    &gfx_window_coords, &gfx_draw_text, &gfx_view, &gfx_set_target, &gfx_image_create, &gfx_image_destroy,
+    &gfx_image_info, &gfx_image_load, &gfx_image_save, &gfx_get, &gfx_put);
 
 } // namespace
 
