@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "gfx/core/pages.h"
+
 namespace {
 
 struct Registry {
@@ -68,6 +70,7 @@ std::size_t find(const ImageBuffer* image) {
 } // namespace
 
 bool image_register(const ImageRecord& record) {
+    gfx_image_target_check = image_target_matches;
     if ((registry.count + 1) * 2 > registry.capacity && !grow()) {
         return false;
     }

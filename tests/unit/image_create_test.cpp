@@ -105,3 +105,23 @@ TEST_F(ImageTest, ForeignAndReleasedImagesAreRefusedWithoutBeingRead) {
 }
 
 } // namespace
+
+namespace {
+
+// An image the library made at another depth cannot become the target: its rows would be read
+// and written at the screen's pixel size.
+TEST_F(ImageTest, OnlyImagesOfTheScreensDepthBecomeTheTarget) {
+    ASSERT_EQ(open_depth_screen(32), 0);
+    ImageBuffer* shallow = gfx_image_create(16, 16, 8, 1);
+    ImageBuffer* deep = gfx_image_create(16, 16, 32, 1);
+    rt_set_error(0);
+    EXPECT_EQ(gfx_set_target(shallow), nullptr);
+    EXPECT_EQ(rt_last_error(), RT_ERR_ILLEGAL_CALL);
+    EXPECT_EQ(gfx_context->target, nullptr);
+    EXPECT_EQ(gfx_set_target(deep), deep);
+    EXPECT_EQ(gfx_set_target(nullptr), nullptr);
+    gfx_image_destroy(shallow);
+    gfx_image_destroy(deep);
+}
+
+} // namespace
