@@ -12,6 +12,7 @@ PACKAGES=(
   wine wine64                              # running the Windows programs
   xvfb xauth x11-utils xdotool imagemagick # a virtual display, its checks, keys and screenshots
   libsdl2-dev libsdl2-gfx-dev              # the benchmarks' peers
+  liballegro4-dev                          # the drawing benchmark's other peer
   kbd console-data                         # the console fonts the glyph converter reads
   clang libclang-rt-14-dev                 # the fuzz targets (libFuzzer, sanitizers)
 )

@@ -74,7 +74,7 @@ __attribute__((target("avx2"))) void fill_avx2(uint8_t* d, uint32_t pattern, siz
 
 // Fills the run: memset where every byte of the pixels is the same, else a repeated 32-bit
 // pattern (two 16-bit pixels, or one 32-bit pixel) with the widest stores available.
-void fill_pixels(uint8_t* dest, uint32_t colour, size_t count, int bytes) {
+void fill_pixels_long(uint8_t* dest, uint32_t colour, size_t count, int bytes) {
     if (count == 0) {
         return;
     }

@@ -4,6 +4,55 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+// Fills count pixels of `bytes` bytes each (1, 2 or 4) from dest on with colour, with memset or
+// vector stores; for runs of more than 32 bytes.
+void fill_pixels_long(uint8_t* dest, uint32_t colour, size_t count, int bytes);
 
 // Fills count pixels of `bytes` bytes each (1, 2 or 4) from dest on with colour (its low bytes).
-void fill_pixels(uint8_t* dest, uint32_t colour, size_t count, int bytes);
+// Short runs are stored in place, 8 or 16 bytes at a time (512 bytes at most with 16-byte
+// stores, 32 without); the last store may overlap the one before it, which keeps the pattern in
+// phase since 8 and 16 are multiples of every pixel size.
+inline void fill_pixels(uint8_t* dest, uint32_t colour, size_t count, int bytes) {
+    const size_t n = count * static_cast<size_t>(bytes);
+    const uint64_t pattern = bytes == 1   ? (colour & 0xFFu) * 0x0101010101010101ull
+                             : bytes == 2 ? (colour & 0xFFFFu) * 0x0001000100010001ull
+                                          : uint64_t{colour} * 0x0000000100000001ull;
+#if defined(__SSE2__)
+    if (n >= 16 && n <= 512) {
+        const __m128i v = _mm_set1_epi64x(static_cast<long long>(pattern));
+        for (size_t i = 0; i + 16 < n; i += 16) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + i), v);
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dest + n - 16), v);
+        return;
+    }
+#endif
+    if (n > 32) {
+        fill_pixels_long(dest, colour, count, bytes);
+        return;
+    }
+    if (n >= 8) {
+        for (size_t i = 0; i + 8 < n; i += 8) {
+            std::memcpy(dest + i, &pattern, 8);
+        }
+        std::memcpy(dest + n - 8, &pattern, 8);
+        return;
+    }
+    if (n & 4) {
+        std::memcpy(dest, &pattern, 4);
+        dest += 4;
+    }
+    if (n & 2) {
+        std::memcpy(dest, &pattern, 2);
+        dest += 2;
+    }
+    if (n & 1) {
+        *dest = static_cast<uint8_t>(pattern);
+    }
+}

@@ -36,8 +36,11 @@ Angle read_angle(float value, double omitted) {
 ArcRange make_arc(const Angle& start, const Angle& end, bool omitted, double scan) {
     ArcRange arc{};
     arc.scan = scan;
-    double sweep = std::fmod(end.radians - start.radians + TWO_PI, TWO_PI);
+    const double sweep = std::fmod(end.radians - start.radians + TWO_PI, TWO_PI);
     arc.whole = omitted || sweep == 0.0;
+    if (arc.whole) {
+        return arc;
+    }
     arc.start_x = std::cos(start.radians);
     arc.start_y = std::sin(start.radians);
     arc.end_x = std::cos(end.radians);

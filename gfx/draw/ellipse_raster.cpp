@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "gfx/core/pixel_fill.h"
 
@@ -29,6 +30,8 @@ struct Quadrant {
     int64_t y_end; // Y: last row of the steep part
     int64_t x_cap; // no pixel lies further out than the rounded radii
     int64_t y_cap;
+    bool exact;      // a circle small enough for the tests in whole numbers:
+    int64_t limit4;  //   4 x^2 + (2y - 1)^2 <= floor(4 r^2), exactly x^2 + (y - 1/2)^2 <= r^2
 
     explicit Quadrant(const EllipseShape& e) : a2(e.a * e.a), b2(e.b * e.b), ab2(a2 * b2), a(e.a), b(e.b) {
         const double diagonal = std::sqrt(a2 + b2);
@@ -40,6 +43,14 @@ struct Quadrant {
         y_cap = static_cast<int64_t>(std::floor(b + 0.5));
         x_end = std::min(x_end, x_cap);
         y_end = std::min(y_end, y_cap);
+        exact = a == b && a < 67108864.0; // 2^26: every square below fits in 64 bits
+        limit4 = exact ? static_cast<int64_t>(std::floor(4 * a2)) : 0;
+    }
+
+    // The circle's test for the point (x, y - 1/2), in whole numbers; x <= x_cap.
+    bool inside_exact(int64_t x, int64_t y) const {
+        const int64_t h = 2 * y - 1;
+        return 4 * x * x + h * h <= limit4;
     }
 
     // Row y is still reached at column x (the half-pixel point below it lies inside).
@@ -49,6 +60,9 @@ struct Quadrant {
         }
         if (y > y_cap) {
             return false;
+        }
+        if (exact) {
+            return x <= x_cap && inside_exact(x, y);
         }
         const double fx = static_cast<double>(x);
         const double fy = static_cast<double>(y) - 0.5;
@@ -62,6 +76,9 @@ struct Quadrant {
         }
         if (x > x_cap) {
             return false;
+        }
+        if (exact) {
+            return y <= y_cap && inside_exact(y, x);
         }
         const double fx = static_cast<double>(x) - 0.5;
         const double fy = static_cast<double>(y);
@@ -185,9 +202,52 @@ void outline_quadrant(const DrawTarget& t, const EllipseShape& e, const Quadrant
     }
 }
 
+// Whether the whole ellipse lies in the view.
+bool wholly_inside(const DrawTarget& t, const EllipseShape& e, const Quadrant& q) {
+    return e.cx - q.x_cap >= t.left && e.cx + q.x_cap <= t.right && e.cy - q.y_cap >= t.top &&
+           e.cy + q.y_cap <= t.bottom;
+}
+
+// Stores the four mirror images of quadrant pixel (x, y) around the centre pixel c.
+template <int bytes>
+inline void plot_four(uint8_t* c, ptrdiff_t pitch, int64_t x, int64_t y, uint32_t colour) {
+    const ptrdiff_t dx = static_cast<ptrdiff_t>(x) * bytes;
+    const ptrdiff_t dy = static_cast<ptrdiff_t>(y) * pitch;
+    draw_store(c + dy + dx, colour, bytes);
+    draw_store(c + dy - dx, colour, bytes);
+    draw_store(c - dy + dx, colour, bytes);
+    draw_store(c - dy - dx, colour, bytes);
+}
+
+// An ellipse wholly in the view, without an arc: the four quadrants walked together, with no
+// clipping to work out; every row from the top to the bottom of the ellipse gets pixels.
+template <int bytes>
+void outline_inside(const DrawTarget& t, const EllipseShape& e, const Quadrant& q, uint32_t colour) {
+    uint8_t* c = t.at(e.cx, e.cy);
+    int64_t y = q.row_at(0);
+    t.mark(e.cy - y, e.cy + y);
+    for (int64_t x = 0; x <= q.x_end; ++x) {
+        while (y > 0 && !q.row_reached(x, y)) {
+            --y;
+        }
+        plot_four<bytes>(c, t.pitch, x, y, colour);
+    }
+    int64_t x = q.column_at(0);
+    for (int64_t row = 0; row <= q.y_end; ++row) {
+        while (x > 0 && !q.column_reached(x, row)) {
+            --x;
+        }
+        plot_four<bytes>(c, t.pitch, x, row, colour);
+    }
+}
+
 template <int bytes, bool arc_test>
 void outline(const DrawTarget& t, const EllipseShape& e, uint32_t colour, const ArcRange& arc) {
     const Quadrant q(e);
+    if (!arc_test && wholly_inside(t, e, q)) {
+        outline_inside<bytes>(t, e, q, colour);
+        return;
+    }
     for (int sy = -1; sy <= 1; sy += 2) {
         for (int sx = -1; sx <= 1; sx += 2) {
             outline_quadrant<bytes, arc_test>(t, e, q, arc, sx, sy, colour);
@@ -239,56 +299,121 @@ private:
     int64_t steep_;    // xy(y)
 };
 
-// Fills the rows of one half (sy: 1 below the centre, -1 above; the centre row with the lower
-// half) that lie in the view.
+// Fills one row of the ellipse, columns cx - r .. cx + r clipped to the view.
 template <int bytes, bool arc_test>
-void fill_half(const DrawTarget& t, const EllipseShape& e, const Quadrant& q, const ArcRange& arc, int sy,
-               uint32_t colour) {
-    const QuadrantView v = quadrant_view(t, e, 1, sy);
-    const int64_t y_first = std::max<int64_t>(v.ya, sy < 0 ? 1 : 0);
-    const int64_t y_last = std::min(v.yb, q.row_at(0));
-    if (y_first > y_last) {
+inline void fill_row(const DrawTarget& t, const EllipseShape& e, const ArcRange& arc, int64_t py, int64_t r,
+                     uint32_t colour) {
+    const int64_t x1 = std::max<int64_t>(e.cx - r, t.left);
+    const int64_t x2 = std::min<int64_t>(e.cx + r, t.right);
+    if (x1 > x2) {
         return;
     }
-    RowExtent rows(q, y_first);
-    for (int64_t y = y_first; y <= y_last; ++y, rows.next()) {
-        const int64_t r = rows.extent();
-        if (r < 0) {
-            continue;
-        }
-        const int64_t py = e.cy + sy * y;
-        const int64_t x1 = std::max<int64_t>(e.cx - r, t.left);
-        const int64_t x2 = std::min<int64_t>(e.cx + r, t.right);
-        if (x1 > x2) {
-            continue;
-        }
-        if constexpr (arc_test) {
-            for (int64_t x = x1; x <= x2; ++x) {
-                if (arc.contains(x - e.cx, py - e.cy)) {
-                    draw_store(t.at(x, py), colour, bytes);
-                    t.mark(py, py);
-                }
+    if constexpr (arc_test) {
+        for (int64_t x = x1; x <= x2; ++x) {
+            if (arc.contains(x - e.cx, py - e.cy)) {
+                draw_store(t.at(x, py), colour, bytes);
+                t.mark(py, py);
             }
-        } else {
-            uint8_t* p = t.at(x1, py);
-            const int64_t n = x2 - x1 + 1;
-            if (n <= 8) {
-                for (int64_t i = 0; i < n; ++i) {
-                    draw_store(p + i * bytes, colour, bytes);
-                }
-            } else {
-                fill_pixels(p, colour, static_cast<size_t>(n), bytes);
-            }
-            t.mark(py, py);
+        }
+    } else {
+        fill_pixels(t.at(x1, py), colour, static_cast<size_t>(x2 - x1 + 1), bytes);
+        if (t.dirty) {
+            t.dirty[py] = 1;
         }
     }
+}
+
+// Fills the rows in the view, the lower half (the centre row with it) and the upper half together:
+// both take the same outermost column, worked out once per distance from the centre.
+// Room for the outermost column of every row of a quadrant, kept between calls; the drawing
+// operations run on the program's one thread.
+int64_t* extent_buffer(size_t rows) {
+    static int64_t* buffer = nullptr;
+    static size_t capacity = 0;
+    if (rows > capacity) {
+        void* grown = std::realloc(buffer, rows * sizeof(int64_t));
+        if (!grown) {
+            return nullptr;
+        }
+        buffer = static_cast<int64_t*>(grown);
+        capacity = rows;
+    }
+    return buffer;
+}
+
+// An ellipse wholly in the view, without an arc: one walk along the quadrant's outline records
+// the outermost column of each row, then each row is filled above and below the centre. False
+// when there is no memory for the rows (the caller then fills row by row).
+template <int bytes>
+bool filled_inside(const DrawTarget& t, const EllipseShape& e, const Quadrant& q, uint32_t colour) {
+    const int64_t top = q.row_at(0);
+    int64_t* extent = extent_buffer(static_cast<size_t>(top) + 1);
+    if (!extent) {
+        return false;
+    }
+    std::fill(extent, extent + top + 1, int64_t{-1});
+    int64_t y = top;
+    for (int64_t x = 0; x <= q.x_end; ++x) {
+        while (y > 0 && !q.row_reached(x, y)) {
+            --y;
+        }
+        extent[y] = std::max(extent[y], x);
+    }
+    int64_t x = q.column_at(0);
+    for (int64_t row = 0; row <= q.y_end; ++row) {
+        while (x > 0 && !q.column_reached(x, row)) {
+            --x;
+        }
+        extent[row] = std::max(extent[row], x);
+    }
+    uint8_t* c = t.at(e.cx, e.cy);
+    for (int64_t row = 0; row <= top; ++row) {
+        const int64_t r = extent[row];
+        const ptrdiff_t dy = static_cast<ptrdiff_t>(row) * t.pitch;
+        const auto n = static_cast<size_t>(2 * r + 1);
+        uint8_t* left = c - static_cast<ptrdiff_t>(r) * bytes;
+        fill_pixels(left + dy, colour, n, bytes);
+        if (row > 0) {
+            fill_pixels(left - dy, colour, n, bytes);
+        }
+    }
+    t.mark(e.cy - top, e.cy + top);
+    return true;
 }
 
 template <int bytes, bool arc_test>
 void filled(const DrawTarget& t, const EllipseShape& e, uint32_t colour, const ArcRange& arc) {
     const Quadrant q(e);
-    fill_half<bytes, arc_test>(t, e, q, arc, 1, colour);
-    fill_half<bytes, arc_test>(t, e, q, arc, -1, colour);
+    if (!arc_test && wholly_inside(t, e, q) && filled_inside<bytes>(t, e, q, colour)) {
+        return;
+    }
+    const int64_t top_row = q.row_at(0);
+    const QuadrantView below = quadrant_view(t, e, 1, 1);
+    const QuadrantView above = quadrant_view(t, e, 1, -1);
+    const int64_t below_first = below.ya;
+    const int64_t below_last = std::min(below.yb, top_row);
+    const int64_t above_first = std::max<int64_t>(above.ya, 1);
+    const int64_t above_last = std::min(above.yb, top_row);
+    const bool any_below = below_first <= below_last;
+    const bool any_above = above_first <= above_last;
+    if (!any_below && !any_above) {
+        return;
+    }
+    const int64_t first = !any_below ? above_first : !any_above ? below_first : std::min(below_first, above_first);
+    const int64_t last = !any_below ? above_last : !any_above ? below_last : std::max(below_last, above_last);
+    RowExtent rows(q, first);
+    for (int64_t y = first; y <= last; ++y, rows.next()) {
+        const int64_t r = rows.extent();
+        if (r < 0) {
+            continue;
+        }
+        if (y >= below_first && y <= below_last) {
+            fill_row<bytes, arc_test>(t, e, arc, e.cy + y, r, colour);
+        }
+        if (y >= above_first && y <= above_last) {
+            fill_row<bytes, arc_test>(t, e, arc, e.cy - y, r, colour);
+        }
+    }
 }
 
 // Picks the instance for the pixel size and the arc.

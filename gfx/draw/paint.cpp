@@ -13,7 +13,74 @@
 #include "gfx/draw/draw_target.h"
 #include "qzgfx.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
+
+#if defined(__SSE2__)
+// Sixteen bytes compared lane by lane with the pixel value v of T's size: a bit mask, one bit per
+// byte, set where the lane holds v.
+template <typename T>
+inline unsigned lanes_equal(const uint8_t* p, T v) {
+    const __m128i data = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    __m128i eq;
+    if constexpr (sizeof(T) == 1) {
+        eq = _mm_cmpeq_epi8(data, _mm_set1_epi8(static_cast<char>(v)));
+    } else if constexpr (sizeof(T) == 2) {
+        eq = _mm_cmpeq_epi16(data, _mm_set1_epi16(static_cast<short>(v)));
+    } else {
+        eq = _mm_cmpeq_epi32(data, _mm_set1_epi32(static_cast<int>(v)));
+    }
+    return static_cast<unsigned>(_mm_movemask_epi8(eq));
+}
+#endif
+
+// The index of the first of count pixels from p on that equals v; count if none.
+template <typename T>
+int64_t find_forward(const uint8_t* p, int64_t count, T v) {
+    int64_t i = 0;
+#if defined(__SSE2__)
+    constexpr int64_t per = 16 / sizeof(T);
+    for (; i + per <= count; i += per) {
+        if (const unsigned m = lanes_equal<T>(p + i * sizeof(T), v)) {
+            return i + __builtin_ctz(m) / static_cast<int>(sizeof(T));
+        }
+    }
+#endif
+    for (; i < count; ++i) {
+        T w;
+        std::memcpy(&w, p + i * sizeof(T), sizeof w);
+        if (w == v) {
+            return i;
+        }
+    }
+    return count;
+}
+
+// The number of pixels before p (at most count) that differ from v, going left until one equals
+// it.
+template <typename T>
+int64_t count_backward(const uint8_t* p, int64_t count, T v) {
+    int64_t i = 0;
+#if defined(__SSE2__)
+    constexpr int64_t per = 16 / sizeof(T);
+    for (; i + per <= count; i += per) {
+        if (const unsigned m = lanes_equal<T>(p - (i + per) * sizeof(T), v)) {
+            return i + (15 - (31 - __builtin_clz(m))) / static_cast<int>(sizeof(T));
+        }
+    }
+#endif
+    for (; i < count; ++i) {
+        T w;
+        std::memcpy(&w, p - (i + 1) * sizeof(T), sizeof w);
+        if (w == v) {
+            return i;
+        }
+    }
+    return count;
+}
 
 // A filled run: row y, columns x1 .. x2.
 struct Run {
@@ -70,6 +137,22 @@ public:
         const size_t i = static_cast<size_t>(x - left_);
         return (row(y)[i / 64] >> (i % 64)) & 1;
     }
+    // The last column from x on (up to `last`) before the first clear bit in row y; x must be set.
+    int run_end(int x, int y, int last) const {
+        const uint64_t* r = row(y);
+        size_t i = static_cast<size_t>(x - left_);
+        const size_t end = static_cast<size_t>(last - left_);
+        while (i <= end) {
+            const uint64_t clear = ~r[i / 64] >> (i % 64);
+            if (clear) {
+                i += static_cast<size_t>(__builtin_ctzll(clear));
+                break;
+            }
+            i = (i / 64 + 1) * 64;
+        }
+        return static_cast<int>(std::min(i, end + 1)) + left_ - 1;
+    }
+
     // Sets the bits of columns x1 .. x2 in row y.
     void set(int y, int x1, int x2) {
         if (!bits_) {
@@ -129,19 +212,12 @@ private:
 
     // The first column from x on (up to `last`) that holds the border colour; last + 1 if none.
     int border_at_or_after(int x, int y, int last) const {
-        const uint8_t* p = t_.at(x, y);
         if constexpr (sizeof(T) == 1) {
+            const uint8_t* p = t_.at(x, y);
             const void* hit = std::memchr(p, border_, static_cast<size_t>(last - x + 1));
             return hit ? x + static_cast<int>(static_cast<const uint8_t*>(hit) - p) : last + 1;
         } else {
-            for (; x <= last; ++x, p += sizeof(T)) {
-                T v;
-                std::memcpy(&v, p, sizeof v);
-                if (v == border_) {
-                    break;
-                }
-            }
-            return x;
+            return x + static_cast<int>(find_forward<T>(t_.at(x, y), last - x + 1, border_));
         }
     }
 
@@ -149,10 +225,7 @@ private:
     // filled whole, so a fresh pixel never touches a filled one in its row: only the border colour
     // and the view end a run.
     bool take(int x, int y, int* end = nullptr) {
-        int x1 = x;
-        while (x1 > t_.left && pixel(x1 - 1, y) != border_) {
-            --x1;
-        }
+        const int x1 = x - static_cast<int>(count_backward<T>(t_.at(x, y), x - t_.left, border_));
         const int x2 = border_at_or_after(x, y, t_.right) - 1;
         fill_pixels(t_.at(x1, y), fill_, static_cast<size_t>(x2 - x1 + 1), sizeof(T));
         bits_.set(y, x1, x2);
@@ -172,8 +245,8 @@ private:
                 continue;
             }
             if (bits_.test(x, y)) {
-                // A filled run: skip to its end, where the border or the view stops it.
-                x = border_at_or_after(x, y, t_.right) + 1;
+                // A filled run: skip it and the border pixel (or view edge) that ends it.
+                x = bits_.run_end(x, y, t_.right) + 2;
                 continue;
             }
             int end = x;
