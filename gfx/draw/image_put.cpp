@@ -27,8 +27,8 @@ bool valid_put(const GfxContext* ctx, const ImageRecord* record, const ImageBuff
 
 } // namespace
 
-// Maps the corner, clips the image to the view in 64-bit arithmetic, and draws the visible rows
-// with the row routine of the mode, marking the rows written on the shown page.
+// Maps the corner, clips the image to the view in 64-bit arithmetic, and draws the visible part
+// with the mode's routine for this depth and processor, marking the rows written on the shown page.
 int gfx_put(float x, float y, const ImageBuffer* image, int mode, int alpha) {
     GfxContext* ctx = gfx_context;
     if (!ctx) {

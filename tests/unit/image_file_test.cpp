@@ -51,6 +51,7 @@ Pixels pixels_of(const ImageBuffer* image) {
     return p;
 }
 
+#ifndef _WIN32
 // A pixel of depth as ImageMagick's RGBA: palette colours at 8 bits or less, 5-6-5 widened at
 // 16, the top byte as alpha at 32 (255 everywhere when the file was saved without alpha).
 uint32_t as_rgba(uint32_t pixel, int depth, const uint32_t* palette, bool file_alpha) {
@@ -68,7 +69,6 @@ uint32_t as_rgba(uint32_t pixel, int depth, const uint32_t* palette, bool file_a
     return r | g << 8 | b << 16 | a << 24;
 }
 
-#ifndef _WIN32
 // ImageMagick's decoding of a file as RGBA bytes, top row first (empty when it cannot read it).
 Bytes imagemagick_rgba(const char* path) {
     TempPath out("decoded.rgba");
