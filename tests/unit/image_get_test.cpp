@@ -68,6 +68,27 @@ TEST_P(ImageDepthTest, StepBitsMakeTheCornersRelative) {
     gfx_image_destroy(b);
 }
 
+TEST_P(ImageDepthTest, GetReadsFromAnImageTarget) {
+    std::mt19937 rng(61u + static_cast<unsigned>(GetParam()));
+    ImageBuffer* sheet = gfx_image_create(64, 40, 0, 0);
+    uint8_t* sheet_pixels = nullptr;
+    gfx_image_info(sheet, nullptr, nullptr, nullptr, &sheet_pixels);
+    fill_random(sheet_pixels, 64 * 40, GetParam(), rng);
+    ImageBuffer* cell = gfx_image_create(16, 8, 0, 0);
+    ASSERT_EQ(gfx_set_target(sheet), sheet);
+    ASSERT_EQ(gfx_get(32, 24, 47, 31, cell, 0), 0);
+    EXPECT_EQ(gfx_get(60, 24, 75, 31, cell, 0), RT_ERR_ILLEGAL_CALL) << "past the image's right edge";
+    gfx_set_target(nullptr);
+    uint8_t* cell_pixels = nullptr;
+    gfx_image_info(cell, nullptr, nullptr, nullptr, &cell_pixels);
+    for (int y = 0; y < 8; ++y) {
+        EXPECT_EQ(std::memcmp(cell_pixels + y * 16 * bpp(), sheet_pixels + ((24 + y) * 64 + 32) * bpp(),
+                              16 * static_cast<size_t>(bpp())), 0) << y;
+    }
+    gfx_image_destroy(sheet);
+    gfx_image_destroy(cell);
+}
+
 TEST_P(ImageDepthTest, BadGetsAreErrorOneAndChangeNothing) {
     ImageBuffer* image = gfx_image_create(10, 10, 0, 0x5);
     ImageBuffer* other = gfx_image_create(10, 10, GetParam() == 32 ? 16 : 32, 0);
