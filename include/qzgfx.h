@@ -82,8 +82,14 @@ uint32_t gfx_colour_to_native(uint32_t colour);
 // NaN or infinite coordinate, length or angle, or with an argument outside its range (nothing is
 // then drawn and the last point stays). The last point is where the last drawing ended.
 
-// An image drawing can be redirected into (see gfx_set_target).
-struct ImageBuffer;
+// An image drawing can be redirected into (see gfx_set_target, and the images section below for
+// its layout): the header, with the pixel rows after it in the same block.
+struct ImageBuffer {
+    int16_t width;  // width in pixels times 8
+    int16_t height; // rows
+    // the pixel rows follow, width * bytes_per_pixel bytes each, without padding
+    uint8_t* data() { return reinterpret_cast<uint8_t*>(this + 1); }
+};
 
 constexpr int GFX_STEP_FIRST = 0x1;    // the first point is relative to the last point drawn
 constexpr int GFX_STEP_SECOND = 0x2;   // the second point is relative to the first
@@ -292,3 +298,88 @@ void seed_random(double seconds);
 
 // A random number in [0, 32767/32768] with 15 bits of resolution.
 double random_unit();
+
+// --- images -------------------------------------------------------------------------------------
+// An image is a block of pixels a program gets from the library, copies from and to the screen,
+// and loads from and saves to files. Its layout: a 16-bit width field holding the width in pixels
+// times 8, a 16-bit height in rows, then the rows back to back without padding, each width pixels
+// of the image's bytes per pixel (1 at depths 1 to 8, 2 at 16, 4 at 32), in the screen's pixel
+// forms above. Only images the library made (and has not destroyed) are taken: any other pointer,
+// or an image whose two size fields were changed, is runtime error 1.
+
+
+// The layout above as a record; ImageBuffer is declared with the drawing operations.
+
+// Modes of gfx_put: how each pixel of the image meets the pixel under it.
+constexpr int GFX_PUT_COPY = 0;        // the image's pixel replaces it
+constexpr int GFX_PUT_TRANSPARENT = 1; // as COPY, but pixels of the mask colour are skipped
+constexpr int GFX_PUT_XOR = 2;         // bits exclusive-or the image's
+constexpr int GFX_PUT_AND = 3;         // bits and the image's
+constexpr int GFX_PUT_OR = 4;          // bits or the image's
+constexpr int GFX_PUT_INVERT = 5;      // the image's pixel with its bits inverted replaces it
+constexpr int GFX_PUT_ALPHA = 6;       // blended with the image's pixel (32-bit screens only)
+
+// The mask colours GFX_PUT_TRANSPARENT skips: 0 at 8 bits or less, 0xF81F (magenta) at 16 bits,
+// 0xFF00FF (magenta, compared without the top byte) at 32 bits.
+constexpr uint32_t GFX_MASK_COLOUR_16 = 0xF81Fu;
+constexpr uint32_t GFX_MASK_COLOUR_32 = 0xFF00FFu;
+
+// Makes an image of width 1..4095 by height 1..32767 pixels at depth 1, 2, 4, 8, 15, 16, 24 or 32
+// (0: the open screen's; 15 and 24 are kept as 16 and 32), every pixel set to fill, given as the
+// drawing operations take a colour: a palette index (masked to the depth) at 8 bits or less, a
+// true colour 0x00RRGGBB at 16 bits (stored as 5-6-5) and 32 bits (stored as given, top byte
+// included); 0xFEFF00FF is the screen's current foreground colour (0 without a screen or at
+// another depth than the screen's). An image of a given depth needs no screen. Null with runtime
+// error 1 for any other size or depth, for depth 0 without a screen, or when memory runs out.
+// Release it with gfx_image_destroy.
+ImageBuffer* gfx_image_create(int width, int height, int depth, uint32_t fill);
+
+// Releases an image the library made; null does nothing. Any other pointer is runtime error 1 and
+// is left alone. An image that is the drawing target stops being it (drawing returns to the
+// screen) before it is released.
+void gfx_image_destroy(ImageBuffer* image);
+
+// The image's width and height in pixels, bytes per pixel, and its first pixel (the rows follow
+// back to back); any pointer may be null. 0, or runtime error 1 (outputs untouched) for a null
+// or foreign image.
+int gfx_image_info(const ImageBuffer* image, int* width, int* height, int* bytes_per_pixel, uint8_t** pixels);
+
+// Loads a BMP (8 bits uncompressed or RLE8, 24 bits, 32 bits; stored bottom up or top down) or a
+// TGA (types 2 and 10, 24 or 32 bits; turned upright and unmirrored by its descriptor) as a new
+// image at the open screen's depth; the file's contents decide, not its name. On a screen of 8
+// bits or less an 8-bit file keeps its indices (masked to the depth) and a true-colour file takes
+// the nearest colour of the current palette (the lowest index among equals). On a 16- or 32-bit
+// screen an 8-bit file goes through its own palette; at 32 bits the top byte is the file's alpha
+// for files that carry alpha, else 0, as in every colour the library draws. Null with runtime
+// error 1 without a screen, for a missing file, a file of any other kind, a picture larger than
+// an image can be, or when memory runs out.
+ImageBuffer* gfx_image_load(const char* path);
+
+// Saves an image, or with null the view of the screen's work page (or of the drawing target), as
+// a BMP stored bottom up: images of 8 bits or less as 8 bits with the open screen's palette (its
+// first 2^depth entries; an image of another depth than the screen's cannot be saved), 16-bit
+// images as 24 bits, 32-bit images as 24 bits when every top byte is 0 and else as 32 bits whose
+// alpha is the top byte. 0, or runtime error 1 for a foreign image, no screen where one is
+// needed, or a file that cannot be written (a partly written file is removed).
+int gfx_image_save(const ImageBuffer* image, const char* path);
+
+// Copies the rectangle with corners (x1, y1) and (x2, y2), both included and in either order,
+// from the drawing target into the top-left corner of image; the rest of the image is left as it
+// was. Coordinates go through the window coordinates and the view as for every drawing operation;
+// step takes GFX_STEP_FIRST and GFX_STEP_SECOND, and the second corner becomes the last point.
+// 0, or runtime error 1 (nothing copied) without a screen, for a null or foreign image, an image
+// of another depth than the screen's, NaN or infinite coordinates, a rectangle larger than the
+// image or not wholly inside the view.
+int gfx_get(float x1, float y1, float x2, float y2, ImageBuffer* image, int step);
+
+// Draws image with its top-left corner at (x, y) into the drawing target in one of the
+// GFX_PUT_* modes, clipped to the view wherever the image lies; (x, y) becomes the last point.
+// At 8 bits or less results are masked to the depth; the bit modes at 32 bits work on all 32
+// bits. GFX_PUT_ALPHA (32-bit screens only) blends each colour channel as
+// (image * a + screen * (255 - a)) / 255, rounded to nearest, with a the image pixel's top byte
+// when alpha is -1, else alpha 0..255 for the whole image; the screen pixel keeps its top byte.
+// Other modes ignore alpha. Only rows where a pixel was written are marked changed. 0, or
+// runtime error 1 (nothing drawn) without a screen, for a null or foreign image, an image of
+// another depth than the screen's, the drawing target itself, an unknown mode, GFX_PUT_ALPHA
+// below 32 bits or with alpha outside -1..255, or NaN or infinite coordinates.
+int gfx_put(float x, float y, const ImageBuffer* image, int mode, int alpha);

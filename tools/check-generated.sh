@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when a committed generated file differs from what its generator makes now: the demo's
-# images (imagegen), the font's sheet and metrics (fontsheet) and the packed built-in data (fontgen,
-# through gen-builtin-data.sh). Regenerate with the same commands, writing into the tree.
+# images and the sprites example's sheet (imagegen), the font's sheet and metrics (fontsheet) and
+# the packed built-in data (fontgen, through gen-builtin-data.sh). Regenerate with the same
+# commands, writing into the tree.
 #
 # Usage: check-generated.sh IMAGEGEN FONTSHEET FONTGEN
 set -uo pipefail
@@ -24,6 +25,7 @@ mkdir -p "$tmp/images" "$tmp/font"
 "$1" "$tmp/images" || { echo "imagegen failed"; exit 1; }
 same "$tmp/images/brick.tga" resources/examples/brick.tga
 same "$tmp/images/light.tga" resources/examples/light.tga
+same "$tmp/images/sprites.bmp" resources/examples/sprites.bmp
 "$2" "$tmp/font" || { echo "fontsheet failed"; exit 1; }
 same "$tmp/font/font.tga" resources/font/font.tga
 same "$tmp/font/font.metrics" resources/font/font.metrics

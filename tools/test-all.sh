@@ -125,7 +125,7 @@ run_fuzz() {
   local name log=$LOGS/fuzz.log
   echo "==== fuzz"
   : >"$log"
-  for name in tga bmp lzw; do
+  for name in tga bmp image lzw; do
     mkdir -p "build/fuzz/corpus-$name"
     if "build/fuzz/tests/fuzz/fuzz_$name" -max_total_time=20 -timeout=10 -rss_limit_mb=2048 \
          "build/fuzz/corpus-$name" "tests/fuzz/corpus/$name" >>"$log" 2>&1; then

@@ -5,6 +5,8 @@
 #include "gfx/core/pages.h"
 #include "rt/rt.h"
 
+ImageTargetCheck gfx_image_target_check = nullptr;
+
 namespace {
 
 // The screen's view rectangle, kept while an image is the drawing target.
@@ -33,11 +35,12 @@ bool reserve_rows(GfxContext* ctx, int count) {
 }
 
 // Makes image the drawing target: a view of its size at the origin and rows into its data.
-// False, with nothing changed, for an image of negative size or when the row table cannot grow.
+// False, with nothing changed, for an image of negative size, one the image layer knows to hold
+// pixels of another depth, or when the row table cannot grow.
 bool target_image(GfxContext* ctx, ImageBuffer* image) {
     const int w = image->width >> 3;
     const int h = image->height;
-    if (w < 0 || h < 0) {
+    if (w < 0 || h < 0 || (gfx_image_target_check && !gfx_image_target_check(image, ctx->depth))) {
         rt_set_error(RT_ERR_ILLEGAL_CALL);
         return false;
     }

@@ -37,13 +37,7 @@ struct ScreenModeInfo {
     int text_h;
 };
 
-// An image that drawing can be redirected into: a header of two 16-bit fields, then the rows.
-struct ImageBuffer {
-    int16_t width;  // width in pixels times 8
-    int16_t height; // rows
-    // the pixel rows follow, width * bytes_per_pixel bytes each, without padding
-    uint8_t* data() { return reinterpret_cast<uint8_t*>(this + 1); }
-};
+// ImageBuffer, the header of an image drawing can be redirected into, is qzgfx.h's.
 
 // The screen flags (SCREEN_FULLSCREEN ... SCREEN_NULL) are qzgfx.h's; this one is the library's.
 constexpr int SCREEN_CLOSING = static_cast<int>(0x80000000u);    // used by the exit hook only

@@ -333,6 +333,45 @@ gl_font() {
   end_with_escape "$run"
 }
 
+# --- sprites ----------------------------------------------------------------------------------
+# The number of pixels of picture $1, within the w x h rectangle at ($2, $3), for which the
+# ImageMagick expression $6 holds.
+count_where() {
+  convert "$1" -crop "$4x$5+$2+$3" +repage -fx "$6" -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+
+# $1: QZGFX value; $2: "close" to end by closing the window, else Escape.
+sprites() {
+  local run="sprites QZGFX=${1:-unset}" d=$WORK/sprites-${1:-unset}
+  mkdir -p "$d"
+  start_example sprites "$1"
+  wait_for_window "qzgfx sprites" || { fail "$run: no window"; return; }
+  check_window "qzgfx sprites" 640x480 "$run"
+  shoot "$d/a.png"
+  shoot "$d/b.png"
+  # The scene, below where the balls fly: walls and roof filled by flood fill, the door, a fence
+  # post and the ground.
+  expect "$(pixel "$d/a.png" 285 380)" "232,216,176" "$run: the flood-filled walls"
+  expect "$(pixel "$d/a.png" 320 280)" "176,48,32" "$run: the flood-filled roof"
+  expect "$(pixel "$d/a.png" 320 380)" "112,64,32" "$run: the door"
+  expect "$(pixel "$d/a.png" 20 390)" "240,240,224" "$run: a fence post"
+  expect "$(pixel "$d/a.png" 600 460)" "42,110,42" "$run: the ground"
+  # The balls: red ones show in the sky, the sheet's magenta never does, and they move.
+  local red magenta n
+  red=$(count_where "$d/a.png" 0 0 640 240 "r>0.55&&g<0.3&&b<0.3")
+  check "$red > 200" "$run: red balls in the sky ($red pixels)"
+  magenta=$(count_where "$d/a.png" 0 0 640 480 "r>0.95&&g<0.05&&b>0.95")
+  check "$magenta == 0" "$run: no magenta shows around the balls ($magenta pixels)"
+  n=$(pixels_differing "$d/a.png" "$d/b.png")
+  check "$n > 1000" "$run: the balls move ($n pixels changed)"
+  convert "$d/a.png" -crop 640x240+0+240 +repage "$d/a-below.png"
+  convert "$d/b.png" -crop 640x240+0+240 +repage "$d/b-below.png"
+  n=$(pixels_differing "$d/a-below.png" "$d/b-below.png")
+  check "$n == 0" "$run: the scene below them stays ($n pixels changed)"
+  [[ "$1" == GDI ]] && keep_shot "$d/a.png" sprites
+  if [[ "${2:-}" == close ]]; then end_with_close "$run"; else end_with_escape "$run"; fi
+}
+
 # With QZGFX=null an example runs on a framebuffer without a window: it must start, stay up and
 # show no window; as no key can reach it, it is then stopped.
 windowless() {
@@ -361,13 +400,15 @@ for driver in GDI DirectX; do
   palette_cycle "$driver" full
   text_screen "$driver"
   input_tester "$driver"
+  sprites "$driver"
 done
 gl_font ""
 gl_font GDI
 gl_font DirectX
 palette_cycle "" close
 palette_cycle OpenGL quick
-for example in palette_cycle text_screen input_tester gl_font; do
+sprites "" close
+for example in palette_cycle text_screen input_tester gl_font sprites; do
   windowless "$example" "qzgfx.*"
 done
 

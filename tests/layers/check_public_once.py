@@ -4,7 +4,8 @@
 The public header is the one declaration of each public function and constant; the library's own
 headers include it instead of repeating it. This reads the names qzgfx.h declares, then looks
 through every C++ file of the tree for another prototype of such a function, another constant of
-such a name or another forward declaration of such a type. Prints each one found and exits 1.
+such a name or another declaration of such a type (an opaque type that qzgfx.h only names, such as
+RtString, is defined in the library, which the check allows). Prints each one found and exits 1.
 """
 import pathlib
 import re
@@ -30,7 +31,12 @@ def public_names(text):
     text = strip_comments(text)
     functions = set(re.findall(r"^[A-Za-z_][\w:\s\*&<>]*?\b(\w+)\s*\([^;{]*\)\s*;", text, re.M))
     constants = set(re.findall(r"\bconstexpr\s+[\w:]+\s+(\w+)\s*=", text))
-    types = set(re.findall(r"^\s*struct\s+(\w+)\s*;", text, re.M))
+    opaque = set(re.findall(r"^\s*struct\s+(\w+)\s*;", text, re.M))
+    defined = set(re.findall(r"^\s*struct\s+(\w+)\s*\{", text, re.M))
+    # An opaque type may be defined in the library, but named again nowhere; a type the header
+    # defines may be neither.
+    types = {name: r";" for name in opaque - defined}
+    types.update({name: r"[;{]" for name in defined})
     return functions, constants, types
 
 
@@ -46,8 +52,8 @@ def declarations(text, functions, constants, types):
     for m in re.finditer(r"\bconstexpr\s+[\w:]+\s+(\w+)\s*=", text):
         if m.group(1) in constants:
             found.append((text.count("\n", 0, m.start(1)) + 1, "constant " + m.group(1)))
-    for m in re.finditer(r"^\s*struct\s+(\w+)\s*;", text, re.M):
-        if m.group(1) in types:
+    for m in re.finditer(r"^\s*struct\s+(\w+)\s*([;{])", text, re.M):
+        if m.group(1) in types and re.fullmatch(types[m.group(1)], m.group(2)):
             found.append((text.count("\n", 0, m.start(1)) + 1, "type " + m.group(1)))
     return found
 

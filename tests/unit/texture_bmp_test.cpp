@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "demo/image_size.h"
+#include "gfx/image/image_size.h"
 #include "tests/unit/texture_test_files.h"
 
 namespace {

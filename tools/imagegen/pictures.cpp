@@ -80,3 +80,37 @@ Image draw_glow() {
     }
     return image;
 }
+
+// Each ball is shaded like a sphere lit from the top left, with a dark band through its centre
+// at an angle of frame * 45 degrees and a white highlight; outside the disc the pixel is magenta.
+Image draw_sprite_sheet() {
+    constexpr int CELL = 32;
+    constexpr int FRAMES = 4;
+    constexpr double COLOURS[4][3] = {{230, 40, 40}, {40, 200, 60}, {50, 90, 240}, {240, 190, 30}};
+    Image image{CELL * FRAMES, CELL * 4, 3, {}};
+    image.pixels.resize(static_cast<std::size_t>(image.width) * image.height * 3);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const double* base = COLOURS[y / CELL];
+            const double angle = (x / CELL) * 3.14159265358979 / 4;
+            const double dx = (x % CELL - 15.5) / 14.5;
+            const double dy = (y % CELL - 15.5) / 14.5;
+            const double r2 = dx * dx + dy * dy;
+            uint8_t* p = &image.pixels[(static_cast<std::size_t>(y) * image.width + x) * 3];
+            if (r2 > 1.0) {
+                p[0] = 255, p[1] = 0, p[2] = 255;
+                continue;
+            }
+            const double dz = std::sqrt(1.0 - r2);
+            const double light = std::max(0.0, (-dx - dy + dz * 1.6) / 2.2);
+            const double across = std::abs(-dx * std::sin(angle) + dy * std::cos(angle));
+            const double band = across < 0.22 ? 0.45 : 1.0;
+            const double shine = std::pow(std::max(0.0, light), 24.0) * 200.0;
+            for (int c = 0; c < 3; ++c) {
+                // never exactly magenta inside the ball: green stays above 0
+                p[c] = to_byte(base[c] * (0.25 + 0.85 * light) * band + shine + (c == 1 ? 1.0 : 0.0));
+            }
+        }
+    }
+    return image;
+}

@@ -1,4 +1,4 @@
-#include "demo/image_size.h"
+#include "gfx/image/image_size.h"
 
 #include <algorithm>
 #include <cstdint>
