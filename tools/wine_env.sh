@@ -46,7 +46,7 @@ wine_start() {
   WINE_STARTED=1
   wineboot -i >"$log" 2>&1 </dev/null
   wine_prefix_works && return 0
-  echo "the Wine prefix $WINEPREFIX starts no program: making it again" | tee -a "$log"
+  echo "the Wine prefix $WINEPREFIX starts no program: making it again" | tee -a "$log" >&2
   wineserver -k >/dev/null 2>&1
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
