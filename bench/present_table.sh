@@ -8,21 +8,9 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
-source "$ROOT/tools/xvfb.sh"
-
-XVFB_PID=""
-export WINEPREFIX=$ROOT/build/win64/wineprefix
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-
-# Stops the virtual display if this script started it.
-cleanup() {
-  if [[ -n "$XVFB_PID" ]]; then
-    kill "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true
-  fi
-}
-trap cleanup EXIT
+source "$ROOT/tools/wine_env.sh"
+wine_env
+trap wine_stop EXIT
 
 shopt -s nullglob
 programs=("$ROOT"/build/win64/bench/*_present_bench.exe)
@@ -30,11 +18,9 @@ if ((${#programs[@]} == 0)); then
   echo "no presenting benchmarks in build/win64/bench: build the win64 preset first" >&2
   exit 1
 fi
-if [[ -z "${DISPLAY:-}" ]] || ! xdpyinfo >/dev/null 2>&1; then
-  start_xvfb "$ROOT/build/win64/bench-xvfb.log" "${1:-24}" ||
-    { echo "could not start Xvfb" >&2; exit 1; }
-fi
-mkdir -p "$WINEPREFIX"
+mkdir -p "$ROOT/build/logs"
+ensure_display "$ROOT/build/logs/xvfb-bench.log" "${1:-24}" || { echo "could not start Xvfb" >&2; exit 1; }
+wine_start "$ROOT/build/logs/wineboot-bench.log" || { echo "Wine starts no program" >&2; exit 1; }
 
 echo "| driver | depth | measure | pass µs / value | bare path µs | pass / bare |"
 echo "| --- | --- | --- | --- | --- | --- |"

@@ -9,22 +9,19 @@ cd "$(dirname "$0")/.."
 ROOT=$PWD
 DEPTH=$1
 shift
-source "$ROOT/tools/xvfb.sh"
-export WINEPREFIX="${WINEPREFIX:-$HOME/.qzgfx-wine}-x$DEPTH"
-XVFB_PID=""
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  [[ -n "$XVFB_PID" ]] && kill "$XVFB_PID" 2>/dev/null
-  [[ -n "$XVFB_PID" ]] && wait "$XVFB_PID" 2>/dev/null
-  return 0
-}
-trap cleanup EXIT
+source "$ROOT/tools/wine_env.sh"
+wine_env "${WINEPREFIX:-$ROOT/build/wineprefix}-x$DEPTH"
+trap wine_stop EXIT
 mkdir -p "$ROOT/build/logs"
 if ! start_xvfb "$ROOT/build/logs/xvfb-x$DEPTH.log" "$DEPTH"; then
   echo "cannot start a $DEPTH-bit Xvfb"
   exit 1
 fi
+if ! wine_start "$ROOT/build/logs/wineboot-x$DEPTH.log"; then
+  echo "Wine starts no program in $WINEPREFIX"
+  exit 1
+fi
 # Without a window manager, Wine waits two seconds for one at every window it destroys unless its
 # windows are unmanaged.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-bash "$ROOT/tools/run-wine.sh" "$@"
+wine "$@"

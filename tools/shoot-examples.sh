@@ -5,7 +5,7 @@
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$ROOT/build/win64
-export WINEPREFIX=${WINEPREFIX:-$BUILD/wineprefix}
+export WINEPREFIX=${WINEPREFIX:-$ROOT/build/wineprefix}
 WORK=$BUILD/shoot-examples
 bash "$ROOT/tests/e2e/examples_e2e.sh" "$BUILD/examples" "$ROOT" "$WORK" "$WORK/shots"
 mkdir -p "$ROOT/resources/examples-shots"

@@ -4,6 +4,10 @@
 
 #include "gfx/core/pixel.h"
 
+// An 8-byte MMX value that may sit at any address and alias any bytes, spelled so that every
+// compiler takes it (not all of them name one).
+typedef __m64 UnalignedM64 __attribute__((__aligned__(1), __may_alias__));
+
 FastCopyFn fast_copy = std::memcpy;
 FastFillFn fast_fill = std::memset;
 
@@ -19,7 +23,7 @@ __attribute__((target("mmx"))) void* fast_copy_mmx(void* dest, const void* src, 
         }
     }
     for (size_t n = count / 8; n > 0; --n) {
-        *reinterpret_cast<__m64_u*>(d) = *reinterpret_cast<const __m64_u*>(s);
+        *reinterpret_cast<UnalignedM64*>(d) = *reinterpret_cast<const UnalignedM64*>(s);
         d += 8;
         s += 8;
     }
@@ -40,7 +44,7 @@ __attribute__((target("mmx"))) void* fast_fill_mmx(void* dest, int value, size_t
     }
     const __m64 wide = _mm_set1_pi8(static_cast<char>(byte));
     for (size_t n = count / 8; n > 0; --n) {
-        *reinterpret_cast<__m64_u*>(d) = wide;
+        *reinterpret_cast<UnalignedM64*>(d) = wide;
         d += 8;
     }
     _mm_empty();

@@ -9,7 +9,6 @@ set -uo pipefail
 
 EXE=$(readlink -f "$1")
 ROOT=$(readlink -f "$2")
-source "$ROOT/tools/xvfb.sh"
 WORK=$3
 TITLE='[ Vavaz #2 ]'
 
@@ -71,7 +70,7 @@ darkest_below() {
 
 # --- run 1: from the repository root, where the images are --------------------------------------
 start_demo "$ROOT" "$WORK/run1.out"
-wait_for_window "$TITLE" || { fail "run 1: no window titled '$TITLE'"; exit 1; }
+wait_for_window "$TITLE" "$APP_PID" || { fail "run 1: no window titled '$TITLE'"; exit 1; }
 pass "run 1: a window titled '$TITLE'"
 [[ "$(xdotool getwindowname "$WINDOW")" == "$TITLE" ]] || fail "run 1: the title is not exactly '$TITLE'"
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
@@ -122,7 +121,7 @@ if [[ -s "$WORK/run1.out" ]]; then fail "run 1: unexpected output: $(cat "$WORK/
 
 # --- run 2: from a directory without the images ---------------------------------------------------
 start_demo "$WORK/elsewhere" "$WORK/run2.out"
-wait_for_window "$TITLE" || { fail "run 2: no window"; exit 1; }
+wait_for_window "$TITLE" "$APP_PID" || { fail "run 2: no window"; exit 1; }
 sleep 2
 if kill -0 "$APP_PID" 2>/dev/null; then pass "run 2: still runs without its images"; else fail "run 2: ended by itself"; fi
 shoot "$WINDOW" "$WORK/g.png"

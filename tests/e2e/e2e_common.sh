@@ -1,8 +1,10 @@
 # Sourced by the end-to-end scripts: checks that count failures, a Wine prefix and a virtual
 # display of the script's own, and the program under test (APP_PID), stopped when the script ends.
+# The Wine settings and the exact-title window wait come from tools/wine_env.sh.
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine_env.sh"
 
 FAILURES=0
-XVFB_PID=""
 APP_PID=""
 
 # Records a failed check.
@@ -26,38 +28,17 @@ e2e_cleanup() {
   if [[ -n "$APP_PID" ]] && kill -0 "$APP_PID" 2>/dev/null; then
     kill "$APP_PID" 2>/dev/null
   fi
-  if [[ -n "$XVFB_PID" ]]; then
-    kill "$XVFB_PID" 2>/dev/null
-    wait "$XVFB_PID" 2>/dev/null
-  fi
+  wine_stop
 }
 
 # Sets Wine up in WORK ($1; WINEPREFIX when set) and starts a display of our own, whose number the
 # server chooses, and a persistent Wine server; exits the script when no display comes up.
 e2e_start() {
   local work=$1
-  export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
-  export WINEPREFIX=${WINEPREFIX:-$work/wineprefix}
-  mkdir -p "$WINEPREFIX"
+  wine_env "${WINEPREFIX:-$work/wineprefix}"
   trap e2e_cleanup EXIT
   start_xvfb "$work/xvfb.log" || { echo "FAIL: no virtual display"; exit 1; }
   wineserver -p >/dev/null 2>&1
-}
-
-# Waits up to 60 s for a window titled exactly $1 and sets WINDOW to its id; false if
-# none appears or the program under test has ended.
-wait_for_window() {
-  local pattern
-  pattern="^$(sed 's/[][\.*^$]/\\&/g' <<<"$1")\$"
-  WINDOW=""
-  for _ in $(seq 600); do
-    WINDOW=$(xdotool search --name "$pattern" 2>/dev/null | head -1)
-    [[ -n "$WINDOW" ]] && return 0
-    kill -0 "$APP_PID" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
 }
 
 # Waits up to 20 s for the program to end after $2 (what was done to it) and checks that its exit

@@ -66,8 +66,8 @@ TEST(FontMetrics, AShortOrMissingFileIsReportedAndKeepsWhatItDidNotSupply) {
 
 TEST(FontMetrics, TextWidthAddsSpacingToProportionalAdvancesOnly) {
     Font f{};
-    f.glyphs['A'].width = 9;
-    f.glyphs['i'].width = 3;
+    f.glyphs[static_cast<unsigned char>('A')].width = 9;
+    f.glyphs[static_cast<unsigned char>('i')].width = 3;
     f.glyphs[160].width = 16;
     EXPECT_EQ(text_width(f, ""), 0);
     EXPECT_EQ(text_width(f, "AiA"), 21);

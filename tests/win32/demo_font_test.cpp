@@ -162,9 +162,9 @@ TEST_F(DemoFont, ShadowLiesOnePixelRightAndDownBehindTheText) {
 
 TEST_F(DemoFont, MissingMetricsAreReportedAndTheFontStillPrints) {
     Font f{};
-    f.glyphs['A'].width = 41;
+    f.glyphs[static_cast<unsigned char>('A')].width = 41;
     EXPECT_FALSE(build_font(f, SHEET, "no/such/dir/font.metrics"));
-    EXPECT_EQ(f.glyphs['A'].width, 41);
+    EXPECT_EQ(f.glyphs[static_cast<unsigned char>('A')].width, 41);
     EXPECT_EQ(f.glyphs[160].width, 16);
     EXPECT_NE(f.list_base, font_.list_base);
     print_text(f, FULL_BLOCK, 500, 400, 0, 1.0f);

@@ -44,7 +44,7 @@ TEST(Win32SampleKeyState, ReadsTheThreadsKeyboardState) {
     BYTE keys[256] = {};
     keys[VK_SHIFT] = 0x80;
     keys[VK_NUMPAD8] = 0x80;
-    keys['R'] = 0x01; // toggled, not down
+    keys[static_cast<unsigned char>('R')] = 0x01; // toggled, not down
     ASSERT_TRUE(SetKeyboardState(keys));
 
     uint8_t key_state[128] = {};
