@@ -1,7 +1,7 @@
 # The release archive of a Windows build: `cpack` in the build tree makes
 # qzgfx-<version>-win64.zip (or -win32.zip) holding the installed package (qzgfx.h, both static
 # libraries, the CMake package files), and beside it what a user downloads it for: the examples'
-# sources and programs with the font files gl_font reads, the demo with the images it reads,
+# sources and programs with the font files gl_font reads and the sheet sprites reads, the demo with the images it reads,
 # README.md and LICENSE. Each program, started from its own folder, finds its files there.
 if(NOT WIN32)
   return()
@@ -15,13 +15,16 @@ endif()
 
 install(FILES "${PROJECT_SOURCE_DIR}/README.md" "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION .)
 
-install(TARGETS palette_cycle text_screen input_tester gl_font RUNTIME DESTINATION examples)
+install(TARGETS palette_cycle text_screen input_tester gl_font sprites RUNTIME DESTINATION examples)
 install(FILES "${PROJECT_SOURCE_DIR}/examples/palette_cycle.cpp"
               "${PROJECT_SOURCE_DIR}/examples/text_screen.cpp"
               "${PROJECT_SOURCE_DIR}/examples/input_tester.cpp"
               "${PROJECT_SOURCE_DIR}/examples/gl_font.cpp"
+              "${PROJECT_SOURCE_DIR}/examples/sprites.cpp"
         DESTINATION examples)
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/resources/font" DESTINATION examples/resources)
+install(FILES "${PROJECT_SOURCE_DIR}/resources/examples/sprites.bmp"
+        DESTINATION examples/resources/examples)
 
 install(TARGETS vavaz RUNTIME DESTINATION demo)
 install(FILES "${PROJECT_SOURCE_DIR}/resources/examples/light.tga"

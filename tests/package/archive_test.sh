@@ -48,10 +48,11 @@ for file in include/qzgfx.h lib/libqzgfx.a lib/libqzrt.a \
     lib/cmake/qzgfx/qzgfxConfig.cmake lib/cmake/qzgfx/qzgfxConfigVersion.cmake \
     lib/cmake/qzgfx/qzgfxTargets.cmake README.md LICENSE \
     demo/vavaz.exe demo/resources/examples/light.tga demo/resources/examples/brick.tga \
-    examples/resources/font/font.tga examples/resources/font/font.metrics; do
+    examples/resources/font/font.tga examples/resources/font/font.metrics \
+    examples/resources/examples/sprites.bmp; do
   [[ -f "$top/$file" ]] || fail "$name.zip has no $file"
 done
-for example in palette_cycle text_screen input_tester gl_font; do
+for example in palette_cycle text_screen input_tester gl_font sprites; do
   for file in "examples/$example.cpp" "examples/$example.exe"; do
     [[ -f "$top/$file" ]] || fail "$name.zip has no $file"
   done
