@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gfx/core/context.h"
+#include "gfx/core/driver_report.h"
 #include "gfx/core/pages.h"
 #include "gfx/core/palette.h"
 #include "gfx/core/screen.h"
@@ -26,7 +27,7 @@ namespace {
 
 // Every function the public header declares, each resolved to exactly one declaration.
 [[maybe_unused]] constexpr auto PUBLIC_ENTRIES = std::make_tuple(
-    &rt_start, &rt_last_error, &gfx_screen, &gfx_screen_res, &gfx_screen_info, &gfx_screen_lock,
+    &rt_start, &rt_last_error, &gfx_screen, &gfx_screen_res, &gfx_screen_info, &gfx_driver_report, &gfx_screen_lock,
     &gfx_screen_unlock, &gfx_colour_to_native, &gfx_palette, &gfx_palette_using, &gfx_flip,
     &gfx_screen_set, &gfx_screen_sync, &rt_string_temp, &gfx_window_title, &gfx_getkey,
     &gfx_keyhit, &rt_multikey, &gfx_getmouse, &gfx_setmouse, &rt_print, &rt_cls, &rt_color,
