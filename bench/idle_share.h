@@ -64,4 +64,3 @@ inline double idle_floor_percent() {
     }
     return percent;
 }
-
