@@ -13,6 +13,7 @@
 #include "gfx/core/screen.h"
 #include "gfx/drivers/dx_state.h"
 #include "gfx/win32/win32_window.h"
+#include "idle_share.h"
 
 namespace {
 
@@ -21,22 +22,11 @@ constexpr int HEIGHT = 480;
 constexpr int PASSES_PER_ROUND = 50;
 constexpr int ROUNDS = 7;
 
-// Microseconds since an arbitrary start.
-double now_us() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
-
 // The driver's own pass with every row marked.
 void driver_pass() {
     std::memset(gfx_context->dirty_rows, 1, HEIGHT);
-    dx_present();
+    dx_prepare();
+    dx_present_span(0, HEIGHT - 1);
 }
 
 // The least a pass can do: lock the off-screen surface, copy a picture already in the display's
@@ -64,61 +54,12 @@ double median_pass_us(F fn, std::vector<double>& rounds) {
     return sorted[sorted.size() / 2];
 }
 
-// Processor time (user + kernel) of this process in microseconds.
-double process_cpu_us() {
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    auto us = [](FILETIME t) {
-        return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) |
-                                   t.dwLowDateTime) / 10.0;
-    };
-    return us(kernel) + us(user);
-}
-
 // The display's bytes per pixel, from the off-screen surface.
 int display_bytes() {
     DDSURFACEDESC desc{};
     desc.dwSize = sizeof desc;
     dx.target->GetSurfaceDesc(&desc);
     return static_cast<int>(desc.ddpfPixelFormat.dwRGBBitCount + 7) / 8;
-}
-
-// Wall time over which an idle share is measured. Wine counts a process's processor time in
-// 10 ms steps, so 15 s keep the share's error under 0.07 % of a core.
-constexpr DWORD IDLE_MS = 15000;
-
-// The processor share of this process over IDLE_MS, in percent of one core.
-double cpu_percent_idle() {
-    Sleep(500);
-    const double cpu0 = process_cpu_us();
-    const double wall0 = now_us();
-    Sleep(IDLE_MS);
-    return 100.0 * (process_cpu_us() - cpu0) / (now_us() - wall0);
-}
-
-volatile LONG floor_running = 0;
-
-// The least an idle display thread does: sleep 10 ms and look for messages, again and again.
-DWORD WINAPI idle_floor_thread(void*) {
-    MSG msg;
-    while (floor_running) {
-        Sleep(10);
-        PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
-    }
-    return 0;
-}
-
-// The processor share of a thread doing only that, for comparison with an idle screen.
-double idle_floor_percent() {
-    floor_running = 1;
-    HANDLE thread = CreateThread(nullptr, 0, idle_floor_thread, nullptr, 0, nullptr);
-    const double percent = cpu_percent_idle();
-    floor_running = 0;
-    if (thread) {
-        WaitForSingleObject(thread, INFINITE);
-        CloseHandle(thread);
-    }
-    return percent;
 }
 
 } // namespace

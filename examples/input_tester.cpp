@@ -1,5 +1,6 @@
 // A keyboard and mouse tester on mode 12: the last key codes from the key buffer, which keys are
-// held down (by scancode), and the mouse's position, wheel and buttons. Escape ends the program.
+// held down (by scancode), the mouse's position, wheel and buttons, and the display driver that
+// shows the screen. Escape ends the program.
 #include <qzgfx.h>
 
 #include <cstdio>
@@ -20,6 +21,23 @@ static void fill(int x, int y, int w, int h, uint8_t colour) {
         std::memset(pixels + row * pitch + x, colour, static_cast<size_t>(w));
     }
     gfx_screen_unlock(y, y + h - 1);
+}
+
+// Prints the driver that opened the screen: the last line of the driver report ("GDI, windowed:
+// opened"), without its answer. The lines before it say why earlier drivers refused.
+static void print_driver(int row, int column) {
+    const char* report = gfx_driver_report();
+    const char* last = report;
+    for (const char* p = report; *p; ++p) {
+        if (p[0] == '\n' && p[1]) {
+            last = p + 1;
+        }
+    }
+    const char* answer = std::strstr(last, ": opened");
+    const size_t length = answer ? static_cast<size_t>(answer - last) : std::strcspn(last, "\n");
+    char line[96];
+    std::snprintf(line, sizeof line, "Driver: %.*s", static_cast<int>(length), last);
+    print_at(row, column, line);
 }
 
 // The keys watched by scancode, each with its label.
@@ -51,6 +69,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < static_cast<int>(sizeof WATCHED / sizeof WATCHED[0]); ++i) {
         print_at(15, 1 + i * 8, WATCHED[i].label);
     }
+    print_driver(20, 1);
 
     int last_key = 0, keys_read = 0;
     for (;;) {

@@ -57,6 +57,13 @@ int gfx_screen_res(int width, int height, int depth, int num_pages, int flags, i
 // without a screen (the outputs are then 0).
 int gfx_screen_info(int* width, int* height, int* depth, int* pitch);
 
+// What the last gfx_screen or gfx_screen_res did to choose a display driver: one line per driver
+// tried, with what it answered ("DirectX, full screen: found no display mode of 1280 x 1100 (or
+// taller) at 8 bits", "GDI, windowed: opened"). Empty before the first screen and after closing
+// one. The text stays valid until the next gfx_screen or gfx_screen_res; the library prints
+// nothing itself.
+const char* gfx_driver_report();
+
 // --- drawing into the framebuffer ---------------------------------------------------------------
 
 // Locks the screen for drawing and returns the first byte of the work page; null without a screen.

@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <cstdlib>
 
+#include "gfx/core/driver_report.h"
 #include "gfx/core/screen.h"
+#include "gfx/core/test_seams.h"
 #include "gfx/core/types.h"
 
 const GfxDriver* const* gfx_driver_list_override = nullptr;
@@ -30,14 +32,17 @@ struct ScreenRequest {
     int refresh_rate;
 };
 
-// Opens driver with rate, closing it again when its init fails. Returns whether it opened.
+// Opens driver with rate, closing it again when its init fails, and adds the try's line to the
+// report. Returns whether it opened.
 bool try_driver(const GfxDriver* driver, const ScreenRequest& request, int rate, int flags) {
-    if (driver->init(gfx_title, request.width, request.window_height, request.depth, rate,
-                     flags) == 0) {
-        return true;
+    gfx_driver_report_begin_try();
+    const bool opened = driver->init(gfx_title, request.width, request.window_height,
+                                     request.depth, rate, flags) == 0;
+    gfx_driver_report_try(driver->name, flags, rate, opened);
+    if (!opened) {
+        driver->exit();
     }
-    driver->exit();
-    return false;
+    return opened;
 }
 
 // Walks the driver list once, trying each admitted driver with the requested rate and then with
@@ -87,10 +92,12 @@ const GfxDriver* run_passes(const Pass (&passes)[N], const ScreenRequest& reques
 const GfxDriver* gfx_choose_driver(int width, int window_height, int depth, int refresh_rate,
                                    int flags) {
     if (flags == SCREEN_NULL) {
+        gfx_driver_report_null("the program asked for a screen without a window");
         return &GFX_DRIVER_NULL;
     }
     const char* wanted = std::getenv("QZGFX");
     if (wanted && same_name(wanted, "null")) {
+        gfx_driver_report_null("QZGFX is null");
         return &GFX_DRIVER_NULL;
     }
     const ScreenRequest request = {width, window_height, depth, refresh_rate};

@@ -8,6 +8,3 @@
 // that QZGFX selects. Returns null when no driver opens.
 const GfxDriver* gfx_choose_driver(int width, int window_height, int depth, int refresh_rate,
                                    int flags);
-
-// Test seam: when non-null, driver choice walks this null-terminated list instead of DRIVER_LIST.
-extern const GfxDriver* const* gfx_driver_list_override;

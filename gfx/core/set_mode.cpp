@@ -4,6 +4,7 @@
 
 #include "gfx/core/builtin_data.h"
 #include "gfx/core/driver_choice.h"
+#include "gfx/core/driver_report.h"
 #include "gfx/core/module_title.h"
 #include "gfx/core/palette.h"
 #include "gfx/core/pixel.h"
@@ -203,6 +204,7 @@ int gfx_set_mode(const ScreenModeInfo* info, int mode, int depth, int num_pages,
         num_pages = 1;
     }
     free_context();
+    gfx_driver_report_clear();
     if (closing) {
         restore_console();
     } else {

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "gfx/core/test_seams.h"
+
 int gfx_zalloc_fail_at = 0;
 
 // Allocates count * size zero bytes, refusing sizes that overflow or exceed INT_MAX bytes.

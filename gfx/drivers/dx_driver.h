@@ -1,8 +1,8 @@
 // The DirectDraw display driver: a software screen shown through DirectDraw surfaces, with the
 // keyboard read through DirectInput and a real wait for the vertical retrace.
 //
-// Like the GDI driver it owns its window on a display thread of its own, which converts the dirty
-// framebuffer rows straight into a locked DirectDraw surface about every 10 ms. In a window the
+// Like the GDI driver it owns its window on the window layer's display thread, which converts the
+// dirty framebuffer rows straight into a locked DirectDraw surface at most every 10 ms. In a window the
 // blitter writes an off-screen surface that one Blt copies to the screen; in full screen it writes
 // the primary surface itself. "ddraw.dll" and "dinput.dll" are loaded by name when a screen opens.
 #pragma once
@@ -12,10 +12,6 @@
 #include "gfx/core/driver.h"
 
 extern const GfxDriver GFX_DRIVER_DIRECTX;
-
-// Opens the window layer with this driver's hooks; 0 once the display thread has made everything,
-// -1 for an OpenGL screen or when anything could not be made.
-int dx_init(const char* title, int width, int height, int depth, int refresh_rate, int flags);
 
 // Makes the libraries, objects, window and surfaces of the window state's current mode (full
 // screen or windowed). 0, or -1 at the first failure, leaving what exists to dx_leave_mode.
@@ -27,9 +23,6 @@ void dx_leave_mode();
 // Copies the off-screen surface into the window's client area; nothing in full screen.
 void dx_paint();
 
-// The display thread: enter mode, signal the start-up event, present until the layer stops.
-unsigned __stdcall dx_thread(void* event);
-
 // Waits for the next vertical blank and makes the display thread's next pass follow it.
 void dx_wait_vsync();
 
@@ -37,9 +30,6 @@ void dx_wait_vsync();
 // array the caller frees with free(); also without an open screen. Null when none can be listed,
 // and then *count is written only when the list could be asked for.
 uint32_t* dx_fetch_modes(int depth, int* count);
-
-// Test seam: while non-zero, dx_enter_mode fails at once, as on a machine without DirectDraw.
-extern volatile int dx_refuse_to_open;
 
 // The standard display height that follows h in the full-screen search (240, 480, 600, 768,
 // 1024), or -1 when h is already 1024 or more.

@@ -2,9 +2,12 @@
 // window from the off-screen surface.
 #include "gfx/blit/blitter.h"
 #include "gfx/core/context.h"
+#include "gfx/core/dirty_rows.h"
+#include "gfx/core/driver_report.h"
+#include "gfx/core/test_seams.h"
 #include "gfx/core/types.h"
 #include "gfx/drivers/dx_state.h"
-#include "gfx/win32/win32_window.h"
+#include "gfx/win32/win32_software.h"
 
 namespace {
 
@@ -45,7 +48,11 @@ bool enter_fullscreen() {
     const int found = dx_search_display_mode(win32_window.width, win32_window.height,
                                              win32_window.depth, win32_window.refresh_rate,
                                              set_display_mode, nullptr);
-    if (found < 0) return false;
+    if (found < 0) {
+        gfx_driver_refuse("found no display mode of %d x %d (or taller) at %d bits",
+                          win32_window.width, win32_window.height, win32_window.depth);
+        return false;
+    }
     dx.y_offset = (found - win32_window.height) >> 1;
     return true;
 }
@@ -53,18 +60,9 @@ bool enter_fullscreen() {
 // A centred window whose client area is the screen's size, without the maximise box when
 // switching is off, shared with other programs and clipped to the window's visible parts.
 bool enter_windowed() {
-    AdjustWindowRect(&dx.rect, WINDOWED_FRAME, FALSE);
-    const int w = dx.rect.right - dx.rect.left;
-    const int h = dx.rect.bottom - dx.rect.top;
-    dx.rect.right = w;
-    dx.rect.bottom = h;
     DWORD style = WS_VISIBLE | WINDOWED_FRAME;
     if (win32_window.flags & SCREEN_NO_SWITCH) style &= ~static_cast<DWORD>(WS_MAXIMIZEBOX);
-    win32_window.hwnd = CreateWindowExA(0, win32_window.class_name, win32_window.title, style,
-                                        (GetSystemMetrics(SM_CXSCREEN) - w) >> 1,
-                                        (GetSystemMetrics(SM_CYSCREEN) - h) >> 1, w, h, nullptr,
-                                        nullptr, win32_window.hinstance, nullptr);
-    if (!win32_window.hwnd) return false;
+    if (!win32_create_centred_window(style)) return false;
     if (FAILED(dx.ddraw->SetCooperativeLevel(win32_window.hwnd, DDSCL_NORMAL))) return false;
     if (FAILED(dx.ddraw->CreateClipper(0, &dx.clipper, nullptr))) return false;
     if (FAILED(dx.clipper->SetHWnd(0, win32_window.hwnd))) return false;
@@ -116,6 +114,7 @@ bool choose_pixel_format() {
         if (format.dwRBitMask == 0xFF) red_low = 1;
     }
     win32_window.blitter = select_blitter(bits, red_low);
+    if (!win32_window.blitter) gfx_driver_refuse("has no blitter for a %d-bit display", bits);
     return win32_window.blitter != nullptr;
 }
 
@@ -173,19 +172,20 @@ int dx_enter_mode() {
     dx.ddraw = nullptr;
     dx.vsync_requested = 0;
     dx.fullscreen = (win32_window.flags & SCREEN_FULLSCREEN) != 0;
-    if (dx_refuse_to_open) return -1;
-    if (!create_objects()) return -1;
-    dx.rect = RECT{0, 0, win32_window.width, win32_window.height};
+    if (dx_refuse_to_open) return gfx_driver_refuse("DirectDraw is not available");
+    if (!create_objects()) return gfx_driver_refuse("could not load DirectDraw and DirectInput");
     const bool made = dx.fullscreen ? enter_fullscreen() : enter_windowed();
-    if (!made || !create_surfaces() || !choose_pixel_format()) return -1;
+    if (!made) return gfx_driver_refuse("could not make its window");
+    if (!create_surfaces()) return gfx_driver_refuse("could not make its surfaces");
+    if (!choose_pixel_format()) return gfx_driver_refuse("cannot show the display's pixel format");
     DWORD frequency = 0;
     dx.ddraw->GetMonitorFrequency(&frequency);
     if (gfx_context) gfx_context->refresh_rate = static_cast<int>(frequency);
     dx.vsync_event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    if (!dx.vsync_event) return -1;
+    if (!dx.vsync_event) return gfx_driver_refuse("could not make its vertical-blank event");
     SetForegroundWindow(win32_window.hwnd);
-    if (!create_keyboard()) return -1;
-    win32_mark_all_rows_dirty(); // new surfaces hold nothing yet: the first pass draws every row
+    if (!create_keyboard()) return gfx_driver_refuse("could not read the keyboard through DirectInput");
+    gfx_mark_all_rows_dirty(gfx_context); // new surfaces hold nothing yet: the first pass draws every row
     return 0;
 }
 

@@ -1,37 +1,32 @@
-// One presenting pass of the DirectDraw driver's display thread.
-#include <cstring>
-
+// The DirectDraw driver's part of a pass: the vertical-blank handshake, lost surfaces and the
+// palette, then the marked rows converted straight into the locked target.
 #include "gfx/core/context.h"
+#include "gfx/core/dirty_rows.h"
 #include "gfx/drivers/dx_state.h"
-#include "gfx/win32/win32_window.h"
+#include "gfx/win32/win32_software.h"
 
 namespace {
+
+// The longest a pass waits for the program thread's vertical blank.
+constexpr DWORD VSYNC_WAIT_MS = 20;
 
 // Brings a lost surface back; its contents are gone, so every row is to be drawn again. Returns
 // whether the surface was lost.
 bool restore_if_lost(IDirectDrawSurface* surface) {
     if (surface->IsLost() == DD_OK) return false;
-    if (SUCCEEDED(surface->Restore())) win32_mark_all_rows_dirty();
+    if (SUCCEEDED(surface->Restore())) gfx_mark_all_rows_dirty(gfx_context);
     return true;
-}
-
-// Whether any of the first `rows` marks is set.
-bool any_marked(const uint8_t* marks, int rows) {
-    for (int y = 0; y < rows; ++y) {
-        if (marks[y]) return true;
-    }
-    return false;
 }
 
 } // namespace
 
-// Brings lost surfaces back, applies a changed palette on an 8-bit display, converts the dirty
-// rows straight into the locked target, clears their marks and shows the window. A pass with no
-// marked row leaves the surfaces and the window alone (WM_PAINT repaints an uncovered window),
-// so an idle screen costs next to nothing. A target that cannot be locked keeps the marks.
-bool dx_present() {
-    GfxContext* ctx = gfx_context;
-    if (!dx.primary || !dx.target || !ctx || !ctx->dirty_rows) return false;
+// Waits for the vertical blank the program thread asked for, then, while the screen is shown,
+// brings lost surfaces back and applies a changed palette on an 8-bit display.
+bool dx_prepare() {
+    if (InterlockedExchange(&dx.vsync_requested, 0) && dx.vsync_event) {
+        WaitForSingleObject(dx.vsync_event, VSYNC_WAIT_MS);
+    }
+    if (!win32_screen_shown() || !dx.primary || !dx.target) return false;
     bool worked = restore_if_lost(dx.primary);
     if (dx.target != dx.primary && restore_if_lost(dx.target)) worked = true;
     if (win32_window.palette_dirty && dx.palette) {
@@ -39,16 +34,34 @@ bool dx_present() {
         win32_window.palette_dirty = 0;
         worked = true;
     }
-    if (!any_marked(ctx->dirty_rows, win32_window.height)) return worked;
+    return worked;
+}
+
+// The blitter writes the window's rows (height times scanline size) of the window's width from
+// row y_offset on: the locked surface must have them all.
+bool dx_surface_holds(const DDSURFACEDESC& desc, int width, int height, int y_offset) {
+    const int64_t bytes = (static_cast<int64_t>(desc.ddpfPixelFormat.dwRGBBitCount) + 7) / 8;
+    const int64_t pitch = desc.lPitch < 0 ? -int64_t{desc.lPitch} : int64_t{desc.lPitch};
+    return desc.lpSurface && y_offset >= 0 && static_cast<int64_t>(desc.dwWidth) >= width &&
+           static_cast<int64_t>(desc.dwHeight) >= int64_t{y_offset} + height &&
+           pitch >= bytes * width;
+}
+
+// Converts the marked rows into the locked target and shows the window; the blitter finds the
+// marked rows itself, so the span only says that there are some. A target that cannot be locked,
+// or that is smaller than the screen, gets nothing and keeps the marks.
+bool dx_present_span(int, int) {
+    if (!dx.target || !win32_window.blitter) return false;
     DDSURFACEDESC desc{};
     desc.dwSize = sizeof desc;
-    if (FAILED(dx.target->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) return true;
-    auto* surface = static_cast<uint8_t*>(desc.lpSurface);
-    if (win32_window.blitter) {
+    if (FAILED(dx.target->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) return false;
+    const bool holds = dx_surface_holds(desc, win32_window.width, win32_window.height, dx.y_offset);
+    if (holds) {
+        auto* surface = static_cast<uint8_t*>(desc.lpSurface);
         win32_window.blitter(surface + static_cast<ptrdiff_t>(desc.lPitch) * dx.y_offset, desc.lPitch);
     }
     dx.target->Unlock(desc.lpSurface);
-    std::memset(ctx->dirty_rows, 0, static_cast<size_t>(win32_window.height));
+    if (!holds) return false;
     dx_paint();
     return true;
 }

@@ -26,7 +26,6 @@ struct DxState {
     HANDLE vsync_event;           // manual reset; set once the program thread saw a vertical blank
     volatile LONG vsync_requested; // set by dx_wait_vsync, cleared by the display thread
     int y_offset;                 // display rows above the first framebuffer row (full screen)
-    RECT rect;                    // (0, 0, width, height), or the outer window rectangle
     bool fullscreen;              // the mode dx_enter_mode made, read by dx_leave_mode
 };
 
@@ -51,10 +50,17 @@ void dx_build_keyboard_format();
 // leaves key_state alone, as does any other failure. Returns whether key_state was read.
 bool dx_sample_keyboard();
 
-// One presenting pass of the display thread, with the window lock held: restore lost surfaces,
-// apply a changed palette, convert the dirty rows into the target and show it. Returns whether it
-// called into DirectDraw beyond asking whether the surfaces were lost.
-bool dx_present();
+// The start of a pass, with the window lock held: the vertical-blank handshake, lost surfaces
+// restored, a changed palette applied. Returns whether it called into DirectDraw beyond asking
+// whether the surfaces were lost.
+bool dx_prepare();
+
+// Converts the marked rows into the target and shows it, with the window lock held. false when
+// the target could not be locked or is smaller than the screen: nothing is presented then.
+bool dx_present_span(int first, int last);
+
+// Whether a locked surface has room for `height` rows of `width` pixels below row y_offset.
+bool dx_surface_holds(const DDSURFACEDESC& desc, int width, int height, int y_offset);
 
 // The signature of "DirectDrawCreate" and "DirectInputCreateA", looked up by name.
 using DxDirectDrawCreateFn = HRESULT(WINAPI*)(GUID*, IDirectDraw**, IUnknown*);

@@ -1,6 +1,6 @@
 // The GDI display driver: the framebuffer shown in an ordinary window through a device-independent
-// bitmap. A display thread of its own makes the window, presents the marked rows about every
-// 10 ms, samples the keyboard and pumps the window's messages; it has no full-screen mode.
+// bitmap. The window layer's display thread makes the window, presents the marked rows at most
+// every 10 ms, samples the keyboard and pumps the window's messages; it has no full-screen mode.
 #pragma once
 
 #include <windows.h>
@@ -20,14 +20,9 @@ struct GdiState {
     uint8_t* convert_buffer;  // rows in the bitmap's layout when the framebuffer's cannot be shown
                               // as they lie; owned, null when not used
     int convert_pitch;        // bytes between the rows of convert_buffer
-    RECT window_rect;         // the window's outer size
 };
 
 extern GdiState gdi_state;
-
-// Opens the window through the window layer's display thread. 0, or -1 for an OpenGL or a
-// full-screen request, or when the thread cannot make its window.
-int gdi_init(const char* title, int width, int height, int depth, int refresh_rate, int flags);
 
 // Makes the window and the bitmap, with a conversion buffer where rows must be repacked: 16-bit
 // framebuffers (shown as 5-5-5), doubled rows, and 8-bit rows that are not a multiple of 4 bytes.
@@ -38,13 +33,13 @@ int gdi_enter_mode();
 // in a refused switch) finds nothing to release.
 void gdi_leave_mode();
 
-// Marks every framebuffer row, so that the next pass presents the whole picture (WM_PAINT).
+// Marks every row, so that the next pass presents the whole picture (WM_PAINT).
 void gdi_paint();
 
-// Applies a changed palette to the bitmap, presents the span from the first to the last marked
-// row in one call and clears the marks. The caller holds the window lock.
-void gdi_present();
+// Copies a palette the program changed into the bitmap's colour table. The caller holds the
+// window lock. Returns false: it makes no call into the window system.
+bool gdi_prepare();
 
-// The display thread: enter the mode, signal `event`, then one pass every 10 ms until the layer
-// stops, then leave the mode.
-unsigned __stdcall gdi_thread(void* event);
+// Presents framebuffer rows first .. last in one call, through the converter where rows must be
+// repacked. The caller holds the window lock. false when there is no window or bitmap.
+bool gdi_present_span(int first, int last);

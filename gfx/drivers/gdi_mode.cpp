@@ -1,12 +1,13 @@
 // The GDI driver's window and bitmap: made on entering the mode, released on leaving it.
 #include <cstdlib>
-#include <cstring>
 
 #include "gfx/blit/blitter.h"
 #include "gfx/core/context.h"
+#include "gfx/core/dirty_rows.h"
+#include "gfx/core/driver_report.h"
 #include "gfx/core/types.h"
 #include "gfx/drivers/gdi_driver.h"
-#include "gfx/win32/win32_window.h"
+#include "gfx/win32/win32_software.h"
 
 namespace {
 
@@ -73,26 +74,17 @@ int gdi_enter_mode() {
     gdi_state.bitmap_info = nullptr;
     gdi_state.convert_buffer = nullptr;
     win32_window.blitter = nullptr;
-    if (win32_window.flags & SCREEN_FULLSCREEN) return -1;
+    if (win32_window.flags & SCREEN_FULLSCREEN) return gfx_driver_refuse("has no full-screen mode");
     GfxContext* ctx = gfx_context;
-    if (!framebuffer_matches(ctx)) return -1;
+    if (!framebuffer_matches(ctx)) return gfx_driver_refuse("cannot show this framebuffer");
 
-    RECT& rect = gdi_state.window_rect;
-    rect = RECT{0, 0, win32_window.width, win32_window.height};
-    AdjustWindowRect(&rect, FRAME_STYLE, FALSE);
-    const int outer_w = rect.right - rect.left;
-    const int outer_h = rect.bottom - rect.top;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - outer_w) >> 1;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - outer_h) >> 1;
-    win32_window.hwnd = CreateWindowExA(0, win32_window.class_name, win32_window.title,
-                                        WS_VISIBLE | FRAME_STYLE, x, y, outer_w, outer_h, nullptr,
-                                        nullptr, win32_window.hinstance, nullptr);
-    if (!win32_window.hwnd) return -1;
+    if (!win32_create_centred_window(WS_VISIBLE | FRAME_STYLE))
+        return gfx_driver_refuse("could not make its window");
 
     gdi_state.bitmap_info = static_cast<BITMAPINFO*>(std::calloc(1, GDI_BITMAP_INFO_SIZE));
-    if (!gdi_state.bitmap_info) return -1;
+    if (!gdi_state.bitmap_info) return gfx_driver_refuse("out of memory for its bitmap");
     fill_bitmap_header(gdi_state.bitmap_info->bmiHeader);
-    if (!prepare_conversion(ctx)) return -1;
+    if (!prepare_conversion(ctx)) return gfx_driver_refuse("could not prepare the row conversion");
 
     SetForegroundWindow(win32_window.hwnd);
     read_refresh_rate(ctx);
@@ -110,8 +102,5 @@ void gdi_leave_mode() {
     win32_window.hwnd = nullptr;
 }
 
-// Marks every framebuffer row for the next pass.
-void gdi_paint() {
-    GfxContext* ctx = gfx_context;
-    if (ctx && ctx->dirty_rows) std::memset(ctx->dirty_rows, 1, static_cast<size_t>(ctx->height));
-}
+// Marks every row for the next pass.
+void gdi_paint() { gfx_mark_all_rows_dirty(gfx_context); }

@@ -15,6 +15,8 @@ void null_set_palette(int, int, int, int) {}
 } // namespace
 
 const GfxDriver GFX_DRIVER_NULL = {
-    "Null",  nullptr, nullptr, null_lock, null_unlock, null_set_palette, nullptr, nullptr,
-    nullptr, nullptr, nullptr, nullptr,   nullptr,
+    .name = "Null",
+    .lock = null_lock,
+    .unlock = null_unlock,
+    .set_palette = null_set_palette,
 };

@@ -1,10 +1,11 @@
 // The OpenGL driver's window, pixel format, rendering context and frame presentation.
 #include <windows.h>
 
+#include "gfx/core/driver_report.h"
 #include "gfx/core/types.h"
 #include "gfx/drivers/opengl_driver.h"
 #include "gfx/input/input.h"
-#include "gfx/win32/win32_window.h"
+#include "gfx/win32/win32_software.h"
 
 namespace {
 
@@ -73,30 +74,29 @@ void palette_nothing(int, int, int, int) {}
 
 // Opens the OpenGL screen on the calling thread; see the header.
 int opengl_init(const char* title, int width, int height, int depth, int refresh_rate, int flags) {
-    win32_clear_window_state();
     gl = OpenGLState{};
-    if (!(flags & SCREEN_OPENGL)) return -1;
-    win32_window.enter_mode = opengl_enter_mode;
-    win32_window.leave_mode = opengl_leave_mode;
-    win32_window.paint_hook = paint_nothing;
-    if (win32_init(title, width, height, depth < 8 ? 8 : depth, refresh_rate, flags) != 0)
-        return -1;
-    if (!load_gl_library()) return -1;
+    const Win32ModeHooks hooks = {
+        .enter_mode = opengl_enter_mode, .leave_mode = opengl_leave_mode, .paint = paint_nothing};
+    if (win32_open(hooks, nullptr, title, width, height, depth, refresh_rate, flags) != 0) return -1;
+    if (!load_gl_library()) return gfx_driver_refuse("could not load opengl32.dll");
 
     win32_window.hwnd = CreateWindowExA(0, win32_window.class_name, win32_window.title,
                                         INITIAL_STYLE, 0, 0, INITIAL_WIDTH, INITIAL_HEIGHT,
                                         nullptr, nullptr, win32_window.hinstance, nullptr);
-    if (!win32_window.hwnd) return -1;
-    if (opengl_enter_mode() != 0) return -1;
+    if (!win32_window.hwnd) return gfx_driver_refuse("could not make its window");
+    if (opengl_enter_mode() != 0) {
+        return gfx_driver_refuse("the display refused a %d x %d full-screen mode at %d bits",
+                                 win32_window.width, win32_window.height, win32_window.depth);
+    }
 
     PIXELFORMATDESCRIPTOR pfd = pixel_format_request();
     gl.dc = GetDC(win32_window.hwnd);
     if (!gl.dc) return -1;
     int format = ChoosePixelFormat(gl.dc, &pfd);
-    if (format == 0) return -1;
-    if (!SetPixelFormat(gl.dc, format, &pfd)) return -1;
+    if (format == 0 || !SetPixelFormat(gl.dc, format, &pfd))
+        return gfx_driver_refuse("found no pixel format for the screen");
     gl.context = gl.create_context(gl.dc);
-    if (!gl.context) return -1;
+    if (!gl.context) return gfx_driver_refuse("could not make a rendering context");
     gl.make_current(gl.dc, gl.context);
     return 0;
 }
@@ -126,17 +126,16 @@ int opengl_flip() {
 }
 
 const GfxDriver GFX_DRIVER_OPENGL = {
-    "OpenGL",
-    opengl_init,
-    opengl_exit,
-    lock_nothing,
-    lock_nothing,
-    palette_nothing,
-    win32_wait_vsync,
-    win32_get_mouse,
-    win32_set_mouse,
-    win32_set_window_title,
-    opengl_fetch_modes,
-    [] { opengl_flip(); },
-    nullptr,
+    .name = "OpenGL",
+    .init = opengl_init,
+    .exit = opengl_exit,
+    .lock = lock_nothing,
+    .unlock = lock_nothing,
+    .set_palette = palette_nothing,
+    .wait_vsync = win32_wait_vsync,
+    .get_mouse = win32_get_mouse,
+    .set_mouse = win32_set_mouse,
+    .set_window_title = win32_set_window_title,
+    .fetch_modes = opengl_fetch_modes,
+    .flip = [] { opengl_flip(); },
 };

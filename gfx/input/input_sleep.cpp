@@ -1,7 +1,7 @@
 // The runtime's sleep statement on a graphics screen: long sleeps end early when a key arrives.
 #include "gfx/core/platform.h"
+#include "gfx/core/test_seams.h"
 #include "gfx/input/input.h"
-#include "gfx/input/sleep_seam.h"
 
 InputSleepFn input_sleep_ms = platform_sleep_ms;
 

@@ -1,5 +1,6 @@
 // The switch between windowed and full screen (Alt+Enter or the maximise button).
 #include "gfx/core/context.h"
+#include "gfx/core/dirty_rows.h"
 #include "gfx/core/palette.h"
 #include "gfx/core/types.h"
 #include "gfx/win32/win32_window.h"
@@ -18,7 +19,7 @@ LRESULT win32_switch_mode() {
         if (win32_window.enter_mode) win32_window.enter_mode();
     }
     if (gfx_context) gfx_palette_resend();
-    win32_mark_all_rows_dirty();
+    gfx_mark_all_rows_dirty(gfx_context);
     win32_window.is_active = 1;
     return 0;
 }

@@ -13,6 +13,8 @@
 // its window returns without signalling. Started with _beginthreadex, hence __stdcall.
 using Win32ThreadProc = unsigned(__stdcall*)(void* event);
 
+struct Win32SoftwareDriver;
+
 constexpr int WIN32_CLASS_NAME_SIZE = 140;
 constexpr int WIN32_PALETTE_SIZE = 256;
 // The window title's buffer: at most 127 characters and a terminating zero.
@@ -41,6 +43,7 @@ struct Win32WindowState {
     void (*leave_mode)(); // undo the current mode
     void (*paint_hook)(); // called on WM_PAINT
     Win32ThreadProc thread_proc; // software drivers only
+    const Win32SoftwareDriver* software; // the software driver's own steps; null for OpenGL
 };
 
 // The part of the window layer's state that the drivers leave alone.
@@ -54,6 +57,8 @@ struct Win32LayerState {
     int mouse_buttons;            // bit 0 left, bit 1 right, bit 2 middle
     int mouse_wheel;              // one step per wheel message
     char title[WIN32_TITLE_SIZE]; // the title a re-created window gets; changed under the lock
+    volatile int keyboard_changed; // a key message, input event or activation change came since
+                                   // the display thread last read the keyboard
 };
 
 extern Win32WindowState win32_window;
@@ -90,9 +95,6 @@ LRESULT CALLBACK gfx_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
 // Switches between windowed and full screen through the driver's hooks, falling back to the
 // previous mode when the new one is refused. Returns 0.
 LRESULT win32_switch_mode();
-
-// Marks every shown row of the open screen (height times scanline size) as changed.
-void win32_mark_all_rows_dirty();
 
 // Dispatches every message waiting for the library's window.
 void win32_pump_messages();

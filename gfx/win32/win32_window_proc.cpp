@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "gfx/core/context.h"
+#include "gfx/core/dirty_rows.h"
 #include "gfx/input/input.h"
 #include "gfx/win32/win32_window.h"
 
@@ -69,12 +70,14 @@ void on_char(WPARAM wparam, LPARAM lparam) {
     post_repeated(static_cast<uint8_t>(oem[0]), static_cast<int>(lparam & 0xFFFF));
 }
 
-// The application became active or inactive: key and button state start afresh.
+// The application became active or inactive: key and button state start afresh, and the
+// display thread reads the keyboard again, so that a key held across the change reads as down.
 void on_activate(WPARAM wparam) {
     win32_window.is_active = static_cast<int>(wparam);
     if (gfx_context && gfx_context->key_state) std::memset(gfx_context->key_state, 0, 128);
     win32_layer.mouse_buttons = 0;
-    win32_mark_all_rows_dirty();
+    win32_layer.keyboard_changed = 1;
+    gfx_mark_all_rows_dirty(gfx_context);
 }
 
 // One wheel message is one step, up or down, whatever its delta.
@@ -99,6 +102,7 @@ LRESULT CALLBACK gfx_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
         ShowCursor(wparam != 0);
         return 0;
     }
+    if (message >= WM_KEYFIRST && message <= WM_KEYLAST) win32_layer.keyboard_changed = 1;
     switch (message) {
     case WM_SIZE:
         if (win32_window.is_active && wparam == SIZE_MAXIMIZED) return win32_switch_mode();

@@ -3,8 +3,8 @@
 
 #include <vector>
 
+#include "gfx/core/test_seams.h"
 #include "gfx/input/input.h"
-#include "gfx/input/sleep_seam.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "gfx/core/driver_choice.h"
 #include "gfx/core/screen.h"
-#include "gfx/core/zalloc.h"
+#include "gfx/core/test_seams.h"
 
 // Sets an environment variable for this process, portably.
 inline void test_setenv(const char* name, const char* value) {

@@ -85,6 +85,19 @@ TEST_F(DxRealKeys, TheRightControlKeySetsByte29WhileHeld) {
     EXPECT_EQ(0, wait_key(29, 0));
 }
 
+// The window procedure clears key_state on every activation change; a key held across one must read
+// as down again once the application is active, without waiting for another key to change.
+TEST_F(DxRealKeys, AKeyHeldAcrossAnActivationChangeReadsAsDownAgain) {
+    ASSERT_EQ(0, run_unix("xdotool keydown Control_R"));
+    EXPECT_EQ(1, wait_key(29, 1));
+    SendMessageA(win32_window.hwnd, WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_EQ(0, key_down(29));
+    SendMessageA(win32_window.hwnd, WM_ACTIVATEAPP, TRUE, 0);
+    EXPECT_EQ(1, wait_key(29, 1)) << "the held key reads as up after the application came back";
+    ASSERT_EQ(0, run_unix("xdotool keyup Control_R"));
+    EXPECT_EQ(0, wait_key(29, 0));
+}
+
 TEST_F(DxRealKeys, TheSeparateCursorKeysSetTheKeypadsScancodes) {
     const struct {
         const char* key;

@@ -12,6 +12,7 @@
 
 #include "gfx/core/driver_choice.h"
 #include "gfx/core/pages.h"
+#include "gfx/core/test_seams.h"
 #include "gfx/drivers/dx_state.h"
 #include "gfx/drivers/opengl_driver.h"
 

@@ -16,6 +16,7 @@
 #include "win32_test_support.h"
 #include "gfx/core/context.h"
 #include "gfx/core/screen.h"
+#include "gfx/core/test_seams.h"
 #include "gfx/core/types.h"
 #include "gfx/drivers/dx_driver.h"
 #include "gfx/win32/win32_window.h"
