@@ -30,25 +30,35 @@ struct Case {
 
 const Case CASES[] = {
     {"8_to_15", blit_8_to_15, 8, 15, 0, SDL_PIXELFORMAT_INDEX8, SDL_PIXELFORMAT_RGB555},
-    {"8_to_15_redlow", blit_8_to_15_redlow, 8, 15, 1, SDL_PIXELFORMAT_INDEX8, SDL_PIXELFORMAT_BGR555},
+    {"8_to_15_redlow", blit_8_to_15_redlow, 8, 15, 1, SDL_PIXELFORMAT_INDEX8,
+     SDL_PIXELFORMAT_BGR555},
     {"8_to_16", blit_8_to_16, 8, 16, 0, SDL_PIXELFORMAT_INDEX8, SDL_PIXELFORMAT_RGB565},
-    {"8_to_16_redlow", blit_8_to_16_redlow, 8, 16, 1, SDL_PIXELFORMAT_INDEX8, SDL_PIXELFORMAT_BGR565},
+    {"8_to_16_redlow", blit_8_to_16_redlow, 8, 16, 1, SDL_PIXELFORMAT_INDEX8,
+     SDL_PIXELFORMAT_BGR565},
     {"8_to_24", blit_8_to_24, 8, 24, 0, SDL_PIXELFORMAT_INDEX8, SDL_PIXELFORMAT_BGR24},
-    {"8_to_24_redlow", blit_8_to_24_redlow, 8, 24, 1, SDL_PIXELFORMAT_INDEX8, SDL_PIXELFORMAT_RGB24},
+    {"8_to_24_redlow", blit_8_to_24_redlow, 8, 24, 1, SDL_PIXELFORMAT_INDEX8,
+     SDL_PIXELFORMAT_RGB24},
     {"8_to_32", blit_8_to_32, 8, 32, 0, SDL_PIXELFORMAT_INDEX8, SDL_PIXELFORMAT_RGB888},
-    {"8_to_32_redlow", blit_8_to_32_redlow, 8, 32, 1, SDL_PIXELFORMAT_INDEX8, SDL_PIXELFORMAT_BGR888},
+    {"8_to_32_redlow", blit_8_to_32_redlow, 8, 32, 1, SDL_PIXELFORMAT_INDEX8,
+     SDL_PIXELFORMAT_BGR888},
     {"16_to_15", blit_16_to_15, 16, 15, 0, SDL_PIXELFORMAT_RGB565, SDL_PIXELFORMAT_RGB555},
-    {"16_to_15_redlow", blit_16_to_15_redlow, 16, 15, 1, SDL_PIXELFORMAT_RGB565, SDL_PIXELFORMAT_BGR555},
-    {"16_to_16_redlow", blit_16_to_16_redlow, 16, 16, 1, SDL_PIXELFORMAT_RGB565, SDL_PIXELFORMAT_BGR565},
+    {"16_to_15_redlow", blit_16_to_15_redlow, 16, 15, 1, SDL_PIXELFORMAT_RGB565,
+     SDL_PIXELFORMAT_BGR555},
+    {"16_to_16_redlow", blit_16_to_16_redlow, 16, 16, 1, SDL_PIXELFORMAT_RGB565,
+     SDL_PIXELFORMAT_BGR565},
     {"16_to_24", blit_16_to_24, 16, 24, 0, SDL_PIXELFORMAT_RGB565, SDL_PIXELFORMAT_BGR24},
     {"16_to_32", blit_16_to_32, 16, 32, 0, SDL_PIXELFORMAT_RGB565, SDL_PIXELFORMAT_RGB888},
     {"32_to_15", blit_32_to_15, 32, 15, 0, SDL_PIXELFORMAT_RGB888, SDL_PIXELFORMAT_RGB555},
-    {"32_to_15_redlow", blit_32_to_15_redlow, 32, 15, 1, SDL_PIXELFORMAT_RGB888, SDL_PIXELFORMAT_BGR555},
+    {"32_to_15_redlow", blit_32_to_15_redlow, 32, 15, 1, SDL_PIXELFORMAT_RGB888,
+     SDL_PIXELFORMAT_BGR555},
     {"32_to_16", blit_32_to_16, 32, 16, 0, SDL_PIXELFORMAT_RGB888, SDL_PIXELFORMAT_RGB565},
-    {"32_to_16_redlow", blit_32_to_16_redlow, 32, 16, 1, SDL_PIXELFORMAT_RGB888, SDL_PIXELFORMAT_BGR565},
+    {"32_to_16_redlow", blit_32_to_16_redlow, 32, 16, 1, SDL_PIXELFORMAT_RGB888,
+     SDL_PIXELFORMAT_BGR565},
     {"32_to_24", blit_32_to_24, 32, 24, 0, SDL_PIXELFORMAT_RGB888, SDL_PIXELFORMAT_BGR24},
-    {"32_to_24_redlow", blit_32_to_24_redlow, 32, 24, 1, SDL_PIXELFORMAT_RGB888, SDL_PIXELFORMAT_RGB24},
-    {"32_to_32_redlow", blit_32_to_32_redlow, 32, 32, 1, SDL_PIXELFORMAT_RGB888, SDL_PIXELFORMAT_BGR888},
+    {"32_to_24_redlow", blit_32_to_24_redlow, 32, 24, 1, SDL_PIXELFORMAT_RGB888,
+     SDL_PIXELFORMAT_RGB24},
+    {"32_to_32_redlow", blit_32_to_32_redlow, 32, 32, 1, SDL_PIXELFORMAT_RGB888,
+     SDL_PIXELFORMAT_BGR888},
     {"copy", blit_copy, 32, 32, 0, SDL_PIXELFORMAT_RGB888, SDL_PIXELFORMAT_RGB888},
 };
 
@@ -66,12 +76,17 @@ struct BenchScreen {
     int dest_pitch;
 
     BenchScreen(const Case& c)
-        : page(static_cast<size_t>(WIDTH) * HEIGHT * (c.source_depth / 8)), dirty(HEIGHT, 1), palette(256),
-          lookup(COLOUR_LOOKUP_ENTRIES), dest(static_cast<size_t>(WIDTH) * HEIGHT * display_bytes(c.display_depth)),
+        : page(static_cast<size_t>(WIDTH) * HEIGHT * (c.source_depth / 8)), dirty(HEIGHT, 1),
+          palette(256), lookup(COLOUR_LOOKUP_ENTRIES),
+          dest(static_cast<size_t>(WIDTH) * HEIGHT * display_bytes(c.display_depth)),
           dest_pitch(WIDTH * display_bytes(c.display_depth)) {
         std::mt19937 random(42);
-        for (auto& b : page) b = static_cast<uint8_t>(random());
-        for (auto& e : palette) e = random() & 0xFFFFFF;
+        for (auto& b : page) {
+            b = static_cast<uint8_t>(random());
+        }
+        for (auto& e : palette) {
+            e = random() & 0xFFFFFF;
+        }
         ctx.width = WIDTH;
         ctx.height = HEIGHT;
         ctx.depth = c.source_depth;
@@ -101,7 +116,8 @@ void bench_member(benchmark::State& state, const Case& c, Blitter blitter) {
         benchmark::DoNotOptimize(screen.dest.data());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(screen.dest.size()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(screen.dest.size()));
 }
 
 // An instruction set level the vector members can be held to, by its name in benchmark names.
@@ -110,7 +126,8 @@ struct Level {
     CpuIsa isa;
 };
 
-const Level LEVELS[] = {{"sse2", CpuIsa::SSE2}, {"avx2", CpuIsa::AVX2}, {"avx512vbmi", CpuIsa::AVX512_VBMI}};
+const Level LEVELS[] = {
+    {"sse2", CpuIsa::SSE2}, {"avx2", CpuIsa::AVX2}, {"avx512vbmi", CpuIsa::AVX512_VBMI}};
 
 // Times the member select_blitter picks with the vector members held to `isa`.
 void bench_member_at(benchmark::State& state, const Case& c, CpuIsa isa) {
@@ -125,9 +142,10 @@ void bench_sdl(benchmark::State& state, const Case& c) {
     BenchScreen screen(c);
     void* dest = screen.dest.data();
     if (c.sdl_source == SDL_PIXELFORMAT_INDEX8) {
-        SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(screen.page.data(), WIDTH, HEIGHT, 8, WIDTH,
-                                                              SDL_PIXELFORMAT_INDEX8);
-        SDL_Surface* dst = SDL_CreateRGBSurfaceWithFormatFrom(dest, WIDTH, HEIGHT, display_bytes(c.display_depth) * 8,
+        SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(screen.page.data(), WIDTH, HEIGHT, 8,
+                                                              WIDTH, SDL_PIXELFORMAT_INDEX8);
+        SDL_Surface* dst = SDL_CreateRGBSurfaceWithFormatFrom(dest, WIDTH, HEIGHT,
+                                                              display_bytes(c.display_depth) * 8,
                                                               screen.dest_pitch, c.sdl_display);
         if (!src || !dst) {
             state.SkipWithError(SDL_GetError());
@@ -136,7 +154,8 @@ void bench_sdl(benchmark::State& state, const Case& c) {
         SDL_Color colours[256];
         for (int i = 0; i < 256; ++i) {
             const uint32_t e = screen.palette[i];
-            colours[i] = {static_cast<uint8_t>(e), static_cast<uint8_t>(e >> 8), static_cast<uint8_t>(e >> 16), 255};
+            colours[i] = {static_cast<uint8_t>(e), static_cast<uint8_t>(e >> 8),
+                          static_cast<uint8_t>(e >> 16), 255};
         }
         SDL_SetPaletteColors(src->format->palette, colours, 0, 256);
         for (auto _ : state) {
@@ -148,8 +167,8 @@ void bench_sdl(benchmark::State& state, const Case& c) {
         SDL_FreeSurface(dst);
     } else {
         for (auto _ : state) {
-            if (SDL_ConvertPixels(WIDTH, HEIGHT, c.sdl_source, screen.page.data(), screen.ctx.pitch, c.sdl_display, dest,
-                                  screen.dest_pitch) != 0) {
+            if (SDL_ConvertPixels(WIDTH, HEIGHT, c.sdl_source, screen.page.data(), screen.ctx.pitch,
+                                  c.sdl_display, dest, screen.dest_pitch) != 0) {
                 state.SkipWithError(SDL_GetError());
                 break;
             }
@@ -157,7 +176,8 @@ void bench_sdl(benchmark::State& state, const Case& c) {
             benchmark::ClobberMemory();
         }
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(screen.dest.size()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(screen.dest.size()));
 }
 
 // Times a memcpy of the destination's byte count.
@@ -183,8 +203,8 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("BM_Blit/" + name).c_str(), bench_member, c, nullptr);
         for (const Level& level : LEVELS) {
             if (level.isa <= widest) {
-                benchmark::RegisterBenchmark(("BM_BlitAt/" + name + "/" + level.name).c_str(), bench_member_at, c,
-                                             level.isa);
+                benchmark::RegisterBenchmark(("BM_BlitAt/" + name + "/" + level.name).c_str(),
+                                             bench_member_at, c, level.isa);
             }
         }
         benchmark::RegisterBenchmark(("BM_BlitScalar/" + name).c_str(), bench_member, c, c.scalar);

@@ -16,7 +16,9 @@
 namespace {
 
 // Opens the library's windowless screen of the canvas size at the depth.
-bool open_screen(int depth) { return gfx_screen_res(CANVAS_W, CANVAS_H, depth, 1, SCREEN_NULL, 0) == 0; }
+bool open_screen(int depth) {
+    return gfx_screen_res(CANVAS_W, CANVAS_H, depth, 1, SCREEN_NULL, 0) == 0;
+}
 
 // The colour the library takes at the depth.
 uint32_t colour(int depth, uint32_t rgb, uint8_t index) { return depth == 8 ? index : rgb; }
@@ -48,7 +50,8 @@ void run_library(benchmark::State& state, int depth, Draw draw) {
 void library_obstacles(int depth) {
     for (const BenchBox& o : draw_work().obstacles) {
         gfx_line(static_cast<float>(o.x1), static_cast<float>(o.y1), static_cast<float>(o.x2),
-                 static_cast<float>(o.y2), colour(depth, o.rgb, o.index), GFX_BOX_FILLED, GFX_STYLE_SOLID, 0);
+                 static_cast<float>(o.y2), colour(depth, o.rgb, o.index), GFX_BOX_FILLED,
+                 GFX_STYLE_SOLID, 0);
     }
 }
 
@@ -57,16 +60,18 @@ void register_library() {
         register_draw_case("Draw", "lines", depth, [](benchmark::State& s, int d) {
             run_library(s, d, [d] {
                 for (const BenchLine& l : draw_work().lines) {
-                    gfx_line(static_cast<float>(l.x1), static_cast<float>(l.y1), static_cast<float>(l.x2),
-                             static_cast<float>(l.y2), colour(d, l.rgb, l.index), GFX_LINE, GFX_STYLE_SOLID, 0);
+                    gfx_line(static_cast<float>(l.x1), static_cast<float>(l.y1),
+                             static_cast<float>(l.x2), static_cast<float>(l.y2),
+                             colour(d, l.rgb, l.index), GFX_LINE, GFX_STYLE_SOLID, 0);
                 }
             });
         });
         register_draw_case("Draw", "boxes", depth, [](benchmark::State& s, int d) {
             run_library(s, d, [d] {
                 for (const BenchBox& b : draw_work().boxes) {
-                    gfx_line(static_cast<float>(b.x1), static_cast<float>(b.y1), static_cast<float>(b.x2),
-                             static_cast<float>(b.y2), colour(d, b.rgb, b.index), GFX_BOX_FILLED, GFX_STYLE_SOLID, 0);
+                    gfx_line(static_cast<float>(b.x1), static_cast<float>(b.y1),
+                             static_cast<float>(b.x2), static_cast<float>(b.y2),
+                             colour(d, b.rgb, b.index), GFX_BOX_FILLED, GFX_STYLE_SOLID, 0);
                 }
             });
         });
@@ -74,23 +79,27 @@ void register_library() {
             int k = 0;
             run_library(s, d, [d, &k] {
                 ++k;
-                gfx_line(0, 0, CANVAS_W - 1, CANVAS_H - 1, colour(d, 0x00102030u + static_cast<uint32_t>(k & 0xFF), static_cast<uint8_t>(k)),
+                gfx_line(0, 0, CANVAS_W - 1, CANVAS_H - 1,
+                         colour(d, 0x00102030u + static_cast<uint32_t>(k & 0xFF),
+                                static_cast<uint8_t>(k)),
                          GFX_BOX_FILLED, GFX_STYLE_SOLID, 0);
             });
         });
         register_draw_case("Draw", "circles", depth, [](benchmark::State& s, int d) {
             run_library(s, d, [d] {
                 for (const BenchCircle& c : draw_work().circles) {
-                    gfx_circle(static_cast<float>(c.x), static_cast<float>(c.y), static_cast<float>(c.r),
-                               colour(d, c.rgb, c.index), GFX_OMITTED, GFX_OMITTED, 1, 0);
+                    gfx_circle(static_cast<float>(c.x), static_cast<float>(c.y),
+                               static_cast<float>(c.r), colour(d, c.rgb, c.index), GFX_OMITTED,
+                               GFX_OMITTED, 1, 0);
                 }
             });
         });
         register_draw_case("Draw", "filled_circles", depth, [](benchmark::State& s, int d) {
             run_library(s, d, [d] {
                 for (const BenchCircle& c : draw_work().circles) {
-                    gfx_circle(static_cast<float>(c.x), static_cast<float>(c.y), static_cast<float>(c.r),
-                               colour(d, c.rgb, c.index), GFX_OMITTED, GFX_OMITTED, 1, GFX_CIRCLE_FILLED);
+                    gfx_circle(static_cast<float>(c.x), static_cast<float>(c.y),
+                               static_cast<float>(c.r), colour(d, c.rgb, c.index), GFX_OMITTED,
+                               GFX_OMITTED, 1, GFX_CIRCLE_FILLED);
                 }
             });
         });
@@ -136,8 +145,9 @@ void register_sdl() {
         register_draw_case("SDL2", "lines", depth, [](benchmark::State& s, int d) {
             run_sdl(s, d, [](SdlCanvas& c) {
                 for (const BenchLine& l : draw_work().lines) {
-                    lineColor(c.renderer, static_cast<Sint16>(l.x1), static_cast<Sint16>(l.y1), static_cast<Sint16>(l.x2),
-                              static_cast<Sint16>(l.y2), gfx_colour(l.rgb));
+                    lineColor(c.renderer, static_cast<Sint16>(l.x1), static_cast<Sint16>(l.y1),
+                              static_cast<Sint16>(l.x2), static_cast<Sint16>(l.y2),
+                              gfx_colour(l.rgb));
                 }
             });
         });
@@ -153,22 +163,25 @@ void register_sdl() {
             int k = 0;
             run_sdl(s, d, [&k](SdlCanvas& c) {
                 ++k;
-                SDL_FillRect(c.surface, nullptr, c.mapped(0x00102030u + static_cast<uint32_t>(k & 0xFF), static_cast<uint8_t>(k)));
+                SDL_FillRect(c.surface, nullptr,
+                             c.mapped(0x00102030u + static_cast<uint32_t>(k & 0xFF),
+                                      static_cast<uint8_t>(k)));
             });
         });
         register_draw_case("SDL2", "circles", depth, [](benchmark::State& s, int d) {
             run_sdl(s, d, [](SdlCanvas& c) {
                 for (const BenchCircle& e : draw_work().circles) {
-                    circleColor(c.renderer, static_cast<Sint16>(e.x), static_cast<Sint16>(e.y), static_cast<Sint16>(e.r),
-                                gfx_colour(e.rgb));
+                    circleColor(c.renderer, static_cast<Sint16>(e.x), static_cast<Sint16>(e.y),
+                                static_cast<Sint16>(e.r), gfx_colour(e.rgb));
                 }
             });
         });
         register_draw_case("SDL2", "filled_circles", depth, [](benchmark::State& s, int d) {
             run_sdl(s, d, [](SdlCanvas& c) {
                 for (const BenchCircle& e : draw_work().circles) {
-                    filledCircleColor(c.renderer, static_cast<Sint16>(e.x), static_cast<Sint16>(e.y),
-                                      static_cast<Sint16>(e.r), gfx_colour(e.rgb));
+                    filledCircleColor(c.renderer, static_cast<Sint16>(e.x),
+                                      static_cast<Sint16>(e.y), static_cast<Sint16>(e.r),
+                                      gfx_colour(e.rgb));
                 }
             });
         });

@@ -15,8 +15,9 @@ bool allegro_started() {
 
 // The colour Allegro takes at the depth: the palette index, or 0x00RRGGBB as makecol32 packs it.
 int allegro_colour(int depth, uint32_t rgb, uint8_t index) {
-    return depth == 8 ? index : makecol32(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF),
-                                          static_cast<int>(rgb & 0xFF));
+    return depth == 8 ? index
+                      : makecol32(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF),
+                                  static_cast<int>(rgb & 0xFF));
 }
 
 // Runs `draw` once per iteration on a cleared memory bitmap after `setup`.
@@ -69,7 +70,8 @@ bool register_allegro() {
             run_allegro(s, d, [d, &k](BITMAP* bmp) {
                 ++k;
                 rectfill(bmp, 0, 0, CANVAS_W - 1, CANVAS_H - 1,
-                         allegro_colour(d, 0x00102030u + static_cast<uint32_t>(k & 0xFF), static_cast<uint8_t>(k)));
+                         allegro_colour(d, 0x00102030u + static_cast<uint32_t>(k & 0xFF),
+                                        static_cast<uint8_t>(k)));
             });
         });
         register_draw_case("Allegro", "circles", depth, [](benchmark::State& s, int d) {
@@ -93,7 +95,8 @@ bool register_allegro() {
                 s, d,
                 [&](BITMAP* bmp) {
                     k ^= 1;
-                    floodfill(bmp, w.seed_x, w.seed_y, allegro_colour(d, FILL_RGB[k], FILL_INDEX[k]));
+                    floodfill(bmp, w.seed_x, w.seed_y,
+                              allegro_colour(d, FILL_RGB[k], FILL_INDEX[k]));
                 },
                 [d](BITMAP* bmp) {
                     for (const BenchBox& o : draw_work().obstacles) {

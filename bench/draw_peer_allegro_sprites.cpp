@@ -23,9 +23,11 @@ BITMAP* allegro_bitmap(int w, int h, int depth, PixelFn pixel) {
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const uint32_t p = pixel(x, y, depth);
-            putpixel(b, x, y, depth == 8 ? static_cast<int>(p)
-                                         : makecol_depth(depth, static_cast<int>(p >> 16), static_cast<int>((p >> 8) & 0xFF),
-                                                         static_cast<int>(p & 0xFF)));
+            putpixel(b, x, y,
+                     depth == 8 ? static_cast<int>(p)
+                                : makecol_depth(depth, static_cast<int>(p >> 16),
+                                                static_cast<int>((p >> 8) & 0xFF),
+                                                static_cast<int>(p & 0xFF)));
         }
     }
     return b;
@@ -64,9 +66,11 @@ void allegro_sprites(benchmark::State& state, int depth, bool blend) {
 // Registers Allegro's sprite cases.
 bool register_allegro_sprites() {
     for (int depth : BENCH_DEPTHS) {
-        register_draw_case("Allegro", "sprites", depth, [](benchmark::State& s, int d) { allegro_sprites(s, d, false); });
+        register_draw_case("Allegro", "sprites", depth,
+                           [](benchmark::State& s, int d) { allegro_sprites(s, d, false); });
     }
-    register_draw_case("Allegro", "alpha_sprites", 32, [](benchmark::State& s, int d) { allegro_sprites(s, d, true); });
+    register_draw_case("Allegro", "alpha_sprites", 32,
+                       [](benchmark::State& s, int d) { allegro_sprites(s, d, true); });
     return true;
 }
 

@@ -17,8 +17,12 @@ DrawWork make_work() {
     DrawWork w;
     auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     for (int i = 0; i < 1000; ++i) {
-        BenchLine l{uniform(0, CANVAS_W - 1), uniform(0, CANVAS_H - 1), uniform(0, CANVAS_W - 1),
-                    uniform(0, CANVAS_H - 1), 0, 0};
+        BenchLine l{uniform(0, CANVAS_W - 1),
+                    uniform(0, CANVAS_H - 1),
+                    uniform(0, CANVAS_W - 1),
+                    uniform(0, CANVAS_H - 1),
+                    0,
+                    0};
         random_colour(rng, &l.rgb, &l.index);
         w.lines.push_back(l);
     }
@@ -36,7 +40,8 @@ DrawWork make_work() {
     }
     for (int i = 0; i < 200; ++i) {
         const int x = uniform(0, CANVAS_W - 41), y = uniform(0, CANVAS_H - 41);
-        w.obstacles.push_back(BenchBox{x, y, x + uniform(3, 39), y + uniform(3, 39), FILL_BORDER_RGB, FILL_BORDER_INDEX});
+        w.obstacles.push_back(BenchBox{x, y, x + uniform(3, 39), y + uniform(3, 39),
+                                       FILL_BORDER_RGB, FILL_BORDER_INDEX});
     }
     // The first pixel, row by row, that no obstacle covers.
     w.seed_x = 0;
@@ -72,7 +77,8 @@ SdlCanvas::SdlCanvas(int depth) {
     if (surface && depth == 8) {
         SDL_Color colours[256];
         for (int i = 0; i < 256; ++i) {
-            colours[i] = SDL_Color{static_cast<Uint8>(i), static_cast<Uint8>(i * 7), static_cast<Uint8>(i * 13), 255};
+            colours[i] = SDL_Color{static_cast<Uint8>(i), static_cast<Uint8>(i * 7),
+                                   static_cast<Uint8>(i * 13), 255};
         }
         SDL_SetPaletteColors(surface->format->palette, colours, 0, 256);
     }
@@ -95,6 +101,7 @@ uint32_t SdlCanvas::mapped(uint32_t rgb, uint8_t index) const {
 void register_draw_case(const std::string& who, const std::string& name, int depth,
                         std::function<void(benchmark::State&, int)> run) {
     const std::string full = "BM_" + who + "/" + name + "/" + std::to_string(depth);
-    benchmark::RegisterBenchmark(full.c_str(), [run, depth](benchmark::State& state) { run(state, depth); })
-        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(full.c_str(), [run, depth](benchmark::State& state) {
+        run(state, depth);
+    })->Unit(benchmark::kMicrosecond);
 }

@@ -15,7 +15,7 @@ constexpr int CANVAS_H = 480;
 
 struct BenchLine {
     int x1, y1, x2, y2;
-    uint32_t rgb; // 0x00RRGGBB
+    uint32_t rgb;  // 0x00RRGGBB
     uint8_t index; // the palette index at 8 bits
 };
 

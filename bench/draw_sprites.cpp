@@ -50,7 +50,8 @@ void library_sprites(benchmark::State& state, int depth, int mode) {
 // function.
 template <typename PixelFn>
 SDL_Surface* sdl_surface(int w, int h, int depth, PixelFn pixel) {
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, depth, depth == 8 ? SDL_PIXELFORMAT_INDEX8 : SDL_PIXELFORMAT_RGB888);
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(
+        0, w, h, depth, depth == 8 ? SDL_PIXELFORMAT_INDEX8 : SDL_PIXELFORMAT_RGB888);
     if (!s) {
         return nullptr;
     }
@@ -103,12 +104,16 @@ void sdl_sprites(benchmark::State& state, int depth, bool blend) {
 // Registers the library's and SDL2's sprite cases.
 bool register_sprites() {
     for (int depth : BENCH_DEPTHS) {
-        register_draw_case("Draw", "sprites", depth,
-                           [](benchmark::State& s, int d) { library_sprites(s, d, GFX_PUT_TRANSPARENT); });
-        register_draw_case("SDL2", "sprites", depth, [](benchmark::State& s, int d) { sdl_sprites(s, d, false); });
+        register_draw_case("Draw", "sprites", depth, [](benchmark::State& s, int d) {
+            library_sprites(s, d, GFX_PUT_TRANSPARENT);
+        });
+        register_draw_case("SDL2", "sprites", depth,
+                           [](benchmark::State& s, int d) { sdl_sprites(s, d, false); });
     }
-    register_draw_case("Draw", "alpha_sprites", 32, [](benchmark::State& s, int d) { library_sprites(s, d, GFX_PUT_ALPHA); });
-    register_draw_case("SDL2", "alpha_sprites", 32, [](benchmark::State& s, int d) { sdl_sprites(s, d, true); });
+    register_draw_case("Draw", "alpha_sprites", 32,
+                       [](benchmark::State& s, int d) { library_sprites(s, d, GFX_PUT_ALPHA); });
+    register_draw_case("SDL2", "alpha_sprites", 32,
+                       [](benchmark::State& s, int d) { sdl_sprites(s, d, true); });
     return true;
 }
 

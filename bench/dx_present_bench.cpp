@@ -34,11 +34,14 @@ void driver_pass() {
 void bare_pass(const std::vector<uint8_t>& picture, int row_bytes) {
     DDSURFACEDESC desc{};
     desc.dwSize = sizeof desc;
-    if (FAILED(dx.target->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) return;
+    if (FAILED(dx.target->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) {
+        return;
+    }
     auto* surface = static_cast<uint8_t*>(desc.lpSurface);
-    for (int y = 0; y < HEIGHT; ++y)
-        std::memcpy(surface + static_cast<ptrdiff_t>(y) * desc.lPitch, picture.data() + y * row_bytes,
-                    static_cast<size_t>(row_bytes));
+    for (int y = 0; y < HEIGHT; ++y) {
+        std::memcpy(surface + static_cast<ptrdiff_t>(y) * desc.lPitch,
+                    picture.data() + y * row_bytes, static_cast<size_t>(row_bytes));
+    }
     dx.target->Unlock(desc.lpSurface);
     dx_paint();
 }
@@ -47,7 +50,9 @@ void bare_pass(const std::vector<uint8_t>& picture, int row_bytes) {
 template <typename F>
 double median_pass_us(F fn, std::vector<double>& rounds) {
     const double start = now_us();
-    for (int i = 0; i < PASSES_PER_ROUND; ++i) fn();
+    for (int i = 0; i < PASSES_PER_ROUND; ++i) {
+        fn();
+    }
     rounds.push_back((now_us() - start) / PASSES_PER_ROUND);
     std::vector<double> sorted = rounds;
     std::sort(sorted.begin(), sorted.end());
@@ -74,8 +79,9 @@ int main() {
             gfx_screen(0, 0, 0, 0, 0);
             continue;
         }
-        for (int i = 0; i < gfx_context->pitch * HEIGHT; ++i)
+        for (int i = 0; i < gfx_context->pitch * HEIGHT; ++i) {
             gfx_context->pages[0][i] = static_cast<uint8_t>(i * 7 + i / 640);
+        }
         std::vector<double> driver_rounds, bare_rounds;
         double driver_us = 0, bare_us = 0;
         {
@@ -93,7 +99,9 @@ int main() {
         }
         std::printf("| DirectX | %d | pass, all rows marked | %.1f | %.1f | %.2f |\n", depth,
                     driver_us, bare_us, driver_us / bare_us);
-        if (depth == 8) idle_percent = cpu_percent_idle();
+        if (depth == 8) {
+            idle_percent = cpu_percent_idle();
+        }
         gfx_screen(0, 0, 0, 0, 0);
     }
     std::printf("| DirectX | 8 | screen idle, process %% of a core over %lu s | %.2f | | |\n",

@@ -27,7 +27,8 @@ constexpr int ROUNDS = 300;
 double micros(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
+    return static_cast<double>(to.QuadPart - from.QuadPart) * 1e6 /
+           static_cast<double>(frequency.QuadPart);
 }
 
 // The middle value of a set of timings.
@@ -40,8 +41,9 @@ double median(std::vector<double> v) {
 void fill_random() {
     std::mt19937 random(1);
     GfxContext* ctx = gfx_context;
-    for (size_t i = 0; i < static_cast<size_t>(ctx->pitch) * ctx->height; ++i)
+    for (size_t i = 0; i < static_cast<size_t>(ctx->pitch) * ctx->height; ++i) {
         ctx->visible_buffer[i] = static_cast<uint8_t>(random());
+    }
 }
 
 // One pass with every row marked, in microseconds. The caller holds the window lock.
@@ -58,7 +60,8 @@ double time_pass() {
 // The bare call: the same 480 rows, already in the bitmap's format, onto the same window through
 // a device context fetched and released as the pass does.
 double time_bare() {
-    const uint8_t* bits = gdi_state.convert_buffer ? gdi_state.convert_buffer : gfx_context->visible_buffer;
+    const uint8_t* bits =
+        gdi_state.convert_buffer ? gdi_state.convert_buffer : gfx_context->visible_buffer;
     LARGE_INTEGER t0, t1;
     QueryPerformanceCounter(&t0);
     HDC dc = GetDC(win32_window.hwnd);
@@ -72,8 +75,10 @@ double time_bare() {
 // Times pass and bare call alternately, each going first in every other round, and prints the
 // medians. false when the screen does not open on this driver.
 bool bench_depth(int depth) {
-    if (gfx_screen_res(WIDTH, HEIGHT, depth, 1, 0, 0) != 0 || gfx_context->driver != &GFX_DRIVER_GDI)
+    if (gfx_screen_res(WIDTH, HEIGHT, depth, 1, 0, 0) != 0 ||
+        gfx_context->driver != &GFX_DRIVER_GDI) {
         return false;
+    }
     fill_random();
     Sleep(200);
     std::vector<double> pass, bare;
@@ -96,7 +101,9 @@ bool bench_depth(int depth) {
 // The processor share of the whole process while a GDI screen stands idle with nothing marked,
 // measured as the DirectDraw benchmark measures its idle screen and the bare sleeping thread.
 bool bench_idle() {
-    if (gfx_screen(13, 0, 1, 0, 0) != 0 || gfx_context->driver != &GFX_DRIVER_GDI) return false;
+    if (gfx_screen(13, 0, 1, 0, 0) != 0 || gfx_context->driver != &GFX_DRIVER_GDI) {
+        return false;
+    }
     std::printf("| GDI | 8 | screen idle, process %% of a core over %lu s | %.2f | | |\n",
                 static_cast<unsigned long>(IDLE_MS / 1000), cpu_percent_idle());
     return true;
@@ -108,7 +115,9 @@ int main() {
     _putenv("QZGFX=GDI");
     std::snprintf(gfx_title, sizeof gfx_title, "qzgfx present bench");
     bool ok = true;
-    for (int depth : {8, 16, 32}) ok = bench_depth(depth) && ok;
+    for (int depth : {8, 16, 32}) {
+        ok = bench_depth(depth) && ok;
+    }
     ok = bench_idle() && ok;
     gfx_screen(0, 0, 0, 0, 0);
     std::fflush(stdout);

@@ -22,7 +22,8 @@ inline double process_cpu_us() {
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
     auto us = [](FILETIME t) {
         return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) |
-                                   t.dwLowDateTime) / 10.0;
+                                   t.dwLowDateTime) /
+               10.0;
     };
     return us(kernel) + us(user);
 }

@@ -89,7 +89,8 @@ void peer_string_rgba(benchmark::State& state) {
         return;
     }
     gfx_screen(0, 0, 0, 0, 0);
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, WIDTH, HEIGHT, 32, SDL_PIXELFORMAT_RGB888);
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormat(0, WIDTH, HEIGHT, 32, SDL_PIXELFORMAT_RGB888);
     SDL_Renderer* renderer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
     if (!renderer) {
         state.SkipWithError(SDL_GetError());
@@ -114,7 +115,8 @@ void peer_string_rgba(benchmark::State& state) {
 
 // A memset of the bytes one print of the screen writes: the limit.
 void limit_memset(benchmark::State& state) {
-    const size_t bytes = static_cast<size_t>(WIDTH) * HEIGHT * static_cast<size_t>(state.range(0) / 8);
+    const size_t bytes =
+        static_cast<size_t>(WIDTH) * HEIGHT * static_cast<size_t>(state.range(0) / 8);
     std::vector<uint8_t> page(bytes);
     int value = 0;
     for (auto _ : state) {

@@ -63,7 +63,8 @@ void print_text(const Font& font, const char* text, int32_t x, int32_t y, int32_
     for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c != 0; ++c) {
         const GlyphMetrics& glyph = font.glyphs[*c];
         glScalef(scale, scale, scale);
-        glTranslated(x / static_cast<double>(scale) + static_cast<int32_t>(pen) - glyph.x_offset + 8.0,
+        glTranslated(x / static_cast<double>(scale) + static_cast<int32_t>(pen) - glyph.x_offset +
+                         8.0,
                      y / static_cast<double>(scale) + 8.0, z);
         glCallLists(1, GL_UNSIGNED_BYTE, c);
         glLoadIdentity();

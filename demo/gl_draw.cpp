@@ -48,8 +48,8 @@ void draw_whole(const Texture& texture, int x, int y, int z, bool flipped) {
     const float bottom_t = flipped ? 1.0f : 0.0f;
     const float top_t = 1.0f - bottom_t;
     glBindTexture(GL_TEXTURE_2D, texture.id);
-    emit_textured_quad(x, y, z,
-                       {{0, bottom_t, 0, h}, {1, bottom_t, w, h}, {1, top_t, w, 0}, {0, top_t, 0, 0}});
+    emit_textured_quad(
+        x, y, z, {{0, bottom_t, 0, h}, {1, bottom_t, w, h}, {1, top_t, w, 0}, {0, top_t, 0, 0}});
 }
 
 // The texel rectangle (sx1, sy1)-(sx2, sy2) over a qw by qh quad at (x, y, z).
@@ -65,8 +65,9 @@ void draw_region(const Texture& texture, int x, int y, int z, int qw, int qh, in
     const float fh = static_cast<float>(qh);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture.id);
-    emit_textured_quad(x, y, z,
-                       {{s1, t_bottom, 0, fh}, {s2, t_bottom, fw, fh}, {s2, t_top, fw, 0}, {s1, t_top, 0, 0}});
+    emit_textured_quad(
+        x, y, z,
+        {{s1, t_bottom, 0, fh}, {s2, t_bottom, fw, fh}, {s2, t_top, fw, 0}, {s1, t_top, 0, 0}});
 }
 
 // Cell frame of the grid over the texture; nothing is drawn unless the texture holds at least one
@@ -131,7 +132,9 @@ void init_gl_screen(int width, int height, int depth, int flags) {
 void clear_screen() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
 
 // Upright whole texture.
-void draw_texture(const Texture& texture, int x, int y, int z) { draw_whole(texture, x, y, z, false); }
+void draw_texture(const Texture& texture, int x, int y, int z) {
+    draw_whole(texture, x, y, z, false);
+}
 
 // Upside-down whole texture.
 void draw_texture_flipped(const Texture& texture, int x, int y, int z) {

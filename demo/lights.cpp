@@ -10,7 +10,9 @@ int32_t random_between(RandomUnit random, int range, int base) {
 }
 
 // A random whole-number velocity, -3 to 2 pixels per frame.
-float random_velocity(RandomUnit random) { return static_cast<float>(random_between(random, 6, -3)); }
+float random_velocity(RandomUnit random) {
+    return static_cast<float>(random_between(random, 6, -3));
+}
 
 // A random colour intensity, 128 to 255.
 int32_t random_intensity(RandomUnit random) { return random_between(random, 128, 128); }

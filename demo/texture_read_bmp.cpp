@@ -17,7 +17,8 @@ bool read_bmp(Texture& texture, const char* file_name) {
         return false;
     }
     if (image.channels == 1) {
-        const std::size_t count = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
+        const std::size_t count =
+            static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
         uint8_t* rgb = static_cast<uint8_t*>(std::malloc(count * 3));
         if (rgb == nullptr) {
             std::free(image.pixels);

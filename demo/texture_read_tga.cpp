@@ -25,8 +25,8 @@ bool read_tga_body(Texture& texture, std::FILE* file, bool rle) {
     texture.format = texture.bpp == 24 ? TEXTURE_FORMAT_RGB : TEXTURE_FORMAT_RGBA;
     texture.pixels = nullptr;
     std::size_t size = 0;
-    const bool decoded = tga_decode_pixels(file, texture.width, texture.height, texture.bpp / 8, rle,
-                                           &texture.pixels, &size);
+    const bool decoded = tga_decode_pixels(file, texture.width, texture.height, texture.bpp / 8,
+                                           rle, &texture.pixels, &size);
     std::fclose(file);
     return decoded;
 }
@@ -53,7 +53,9 @@ bool read_tga(Texture& texture, const char* file_name) {
 }
 
 // Reads the pixels as stored; bytes past the file's end stay zero.
-bool read_tga_uncompressed(Texture& texture, std::FILE* file) { return read_tga_body(texture, file, false); }
+bool read_tga_uncompressed(Texture& texture, std::FILE* file) {
+    return read_tga_body(texture, file, false);
+}
 
 // Expands raw and run packets; a packet that runs past the last pixel fails the load.
 bool read_tga_rle(Texture& texture, std::FILE* file) { return read_tga_body(texture, file, true); }

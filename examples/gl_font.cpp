@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
         glColor3ub(0, 255, 255);
         print_text(font, "Hello from the font", 20, 60, 0, 2.0f); // twice the size
         glColor3ub(200, 200, 200);
-        print_text(font, " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ", 20, 180, 0, 1.0f);
+        print_text(font, " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ", 20, 180, 0,
+                   1.0f);
         print_text(font, "[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~", 20, 200, 0, 1.0f);
         char counter[32];
         std::snprintf(counter, sizeof counter, "Frame %d", frame);

@@ -45,9 +45,9 @@ struct Watched {
     int scancode;
     const char* label;
 };
-static const Watched WATCHED[] = {{1, "Esc"},   {57, "Space"}, {28, "Enter"}, {30, "A"},
-                                  {42, "Shift"}, {72, "Up"},    {75, "Left"},  {77, "Right"},
-                                  {80, "Down"}};
+static const Watched WATCHED[] = {{1, "Esc"},   {57, "Space"}, {28, "Enter"},
+                                  {30, "A"},    {42, "Shift"}, {72, "Up"},
+                                  {75, "Left"}, {77, "Right"}, {80, "Down"}};
 
 int main(int argc, char** argv) {
     rt_start(argc, argv);

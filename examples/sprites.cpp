@@ -14,9 +14,9 @@ namespace {
 
 constexpr int WIDTH = 640;
 constexpr int HEIGHT = 480;
-constexpr int SPRITE = 32;   // the sheet's cells are 32 x 32 pixels
-constexpr int FRAMES = 4;    // columns of the sheet: the ball turning
-constexpr int KINDS = 4;     // rows of the sheet: red, green, blue and gold balls
+constexpr int SPRITE = 32; // the sheet's cells are 32 x 32 pixels
+constexpr int FRAMES = 4;  // columns of the sheet: the ball turning
+constexpr int KINDS = 4;   // rows of the sheet: red, green, blue and gold balls
 constexpr int BALLS = 12;
 constexpr int SKY_BOTTOM = 340;  // the ground starts here
 constexpr int BALL_BOTTOM = 232; // the balls fly above the roof
@@ -34,18 +34,20 @@ void draw_scene() {
     for (int y = 0; y < SKY_BOTTOM; ++y) { // the sky darkens towards the top
         const uint32_t blue = 255 - static_cast<uint32_t>(y) * 100 / SKY_BOTTOM;
         const uint32_t green = 120 + static_cast<uint32_t>(y) * 100 / SKY_BOTTOM;
-        gfx_line(0, static_cast<float>(y), WIDTH - 1, static_cast<float>(y), (green / 2) << 16 | green << 8 | blue,
-                 GFX_LINE, GFX_STYLE_SOLID, 0);
+        gfx_line(0, static_cast<float>(y), WIDTH - 1, static_cast<float>(y),
+                 (green / 2) << 16 | green << 8 | blue, GFX_LINE, GFX_STYLE_SOLID, 0);
     }
     for (int i = 0; i < 12; ++i) { // the sun's rays, then the sun
         const float c = std::cos(static_cast<float>(i) * 0.5236f);
         const float s = std::sin(static_cast<float>(i) * 0.5236f);
-        gfx_line(540 + 48 * c, 80 - 48 * s, 540 + 72 * c, 80 - 72 * s, 0xFFE070, GFX_LINE, GFX_STYLE_SOLID, 0);
+        gfx_line(540 + 48 * c, 80 - 48 * s, 540 + 72 * c, 80 - 72 * s, 0xFFE070, GFX_LINE,
+                 GFX_STYLE_SOLID, 0);
     }
     gfx_circle(540, 80, 40, 0xFFD020, GFX_OMITTED, GFX_OMITTED, 1, GFX_CIRCLE_FILLED);
     gfx_circle(140, 420, 220, 0x2E8B3A, GFX_OMITTED, GFX_OMITTED, 0.5f, GFX_CIRCLE_FILLED); // hills
     gfx_circle(470, 440, 260, 0x3A9E48, GFX_OMITTED, GFX_OMITTED, 0.45f, GFX_CIRCLE_FILLED);
-    gfx_line(0, SKY_BOTTOM, WIDTH - 1, HEIGHT - 1, 0x2A6E2A, GFX_BOX_FILLED, GFX_STYLE_SOLID, 0); // ground
+    gfx_line(0, SKY_BOTTOM, WIDTH - 1, HEIGHT - 1, 0x2A6E2A, GFX_BOX_FILLED, GFX_STYLE_SOLID,
+             0); // ground
 
     // The house: outlines first, then flood fills inside them.
     const uint32_t outline = 0x40200A;
@@ -54,7 +56,7 @@ void draw_scene() {
     gfx_line(240, 300, 320, 240, outline, GFX_LINE, GFX_STYLE_SOLID, 0);
     gfx_line(320, 240, 400, 300, outline, GFX_LINE, GFX_STYLE_SOLID, 0);
     gfx_line(240, 300, 400, 300, outline, GFX_LINE, GFX_STYLE_SOLID, 0);
-    gfx_paint(320, 280, 0xB03020, outline, 0); // the roof
+    gfx_paint(320, 280, 0xB03020, outline, 0);                                  // the roof
     gfx_line(305, 340, 335, 400, 0x704020, GFX_BOX_FILLED, GFX_STYLE_SOLID, 0); // the door
     for (int side = 0; side < 2; ++side) { // two windows with crosses
         const float left = side ? 350.0f : 265.0f;
@@ -64,7 +66,8 @@ void draw_scene() {
         gfx_line(left, 333, left + 26, 333, outline, GFX_LINE, GFX_STYLE_SOLID, 0);
     }
     for (int x = 20; x < 230; x += 14) { // a fence, its rails dashed
-        gfx_line(static_cast<float>(x), 372, static_cast<float>(x), 410, 0xF0F0E0, GFX_LINE, GFX_STYLE_SOLID, 0);
+        gfx_line(static_cast<float>(x), 372, static_cast<float>(x), 410, 0xF0F0E0, GFX_LINE,
+                 GFX_STYLE_SOLID, 0);
     }
     gfx_line(16, 382, 232, 382, 0xF0F0E0, GFX_LINE, 0xFF0F, 0);
     gfx_line(16, 400, 232, 400, 0xF0F0E0, GFX_LINE, 0xFF0F, 0);
@@ -124,9 +127,12 @@ int main(int argc, char** argv) {
     draw_scene();
     Ball balls[BALLS];
     for (int i = 0; i < BALLS; ++i) {
-        balls[i] = {static_cast<float>(20 + i * 50), static_cast<float>(30 + (i * 83) % 160),
-                    static_cast<float>(1 + i % 4) * (i % 2 ? 1.0f : -1.0f), static_cast<float>(1 + (i * 3) % 4),
-                    i % KINDS, gfx_image_create(SPRITE, SPRITE, 0, 0)};
+        balls[i] = {static_cast<float>(20 + i * 50),
+                    static_cast<float>(30 + (i * 83) % 160),
+                    static_cast<float>(1 + i % 4) * (i % 2 ? 1.0f : -1.0f),
+                    static_cast<float>(1 + (i * 3) % 4),
+                    i % KINDS,
+                    gfx_image_create(SPRITE, SPRITE, 0, 0)};
     }
 
     for (int tick = 0;; ++tick) {

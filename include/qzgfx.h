@@ -27,12 +27,12 @@ int rt_last_error();
 // --- screens ------------------------------------------------------------------------------------
 
 // Flags of gfx_screen and gfx_screen_res; 0 asks for a window with a software framebuffer.
-constexpr int SCREEN_FULLSCREEN = 0x1;     // full screen instead of a window
-constexpr int SCREEN_OPENGL = 0x2;         // an OpenGL window: the program draws with OpenGL
-constexpr int SCREEN_NO_SWITCH = 0x4;      // no Alt+Enter switch between window and full screen
+constexpr int SCREEN_FULLSCREEN = 0x1;      // full screen instead of a window
+constexpr int SCREEN_OPENGL = 0x2;          // an OpenGL window: the program draws with OpenGL
+constexpr int SCREEN_NO_SWITCH = 0x4;       // no Alt+Enter switch between window and full screen
 constexpr int SCREEN_STENCIL_BUFFER = 0x10; // OpenGL screens: ask for a stencil buffer
-constexpr int SCREEN_ACCUM_BUFFER = 0x20;  // OpenGL screens: ask for an accumulation buffer
-constexpr int SCREEN_NULL = -1;            // the whole flags value: a framebuffer and no window
+constexpr int SCREEN_ACCUM_BUFFER = 0x20;   // OpenGL screens: ask for an accumulation buffer
+constexpr int SCREEN_NULL = -1;             // the whole flags value: a framebuffer and no window
 
 // Opens numbered mode `mode`, or closes the screen with mode 0. The modes (width x height,
 // bits per pixel, text columns x rows):
@@ -105,8 +105,8 @@ constexpr int GFX_BOX = 1;             // the outline of the box with these corn
 constexpr int GFX_BOX_FILLED = 2;      // or the filled box
 constexpr int GFX_CIRCLE_FILLED = 0x4; // gfx_circle: fill the circle (or the pie of an arc)
 constexpr uint32_t GFX_COLOUR_OMITTED = 0xFEFF00FFu; // a colour left out
-constexpr float GFX_OMITTED = -32768.0f;                // a coordinate or angle left out
-constexpr uint16_t GFX_STYLE_SOLID = 0xFFFF;            // gfx_line's solid style
+constexpr float GFX_OMITTED = -32768.0f;             // a coordinate or angle left out
+constexpr uint16_t GFX_STYLE_SOLID = 0xFFFF;         // gfx_line's solid style
 
 // Sets pixel (x, y) (with GFX_STEP_FIRST: relative to the last point) and makes it the last point.
 // A pixel outside the view is not drawn and is no error.
@@ -124,7 +124,8 @@ int gfx_point(float x, float y, uint32_t* colour);
 // solid; filled boxes ignore it. With x1 and y1 both GFX_OMITTED the line starts at the last
 // point (GFX_STEP_FIRST is then ignored). step: GFX_STEP_FIRST, GFX_STEP_SECOND. The second point
 // becomes the last point.
-int gfx_line(float x1, float y1, float x2, float y2, uint32_t colour, int shape, uint16_t style, int step);
+int gfx_line(float x1, float y1, float x2, float y2, uint32_t colour, int shape, uint16_t style,
+             int step);
 
 // Draws a circle, ellipse or arc around (x, y). aspect is the vertical radius over the horizontal
 // one and radius the larger of the two (a negative radius counts as its size; with window
@@ -137,7 +138,8 @@ int gfx_line(float x1, float y1, float x2, float y2, uint32_t colour, int shape,
 // curve, 8-connected; a whole outline is closed and symmetric in both axes. flags: GFX_STEP_FIRST
 // and GFX_CIRCLE_FILLED, which fills the outline and everything inside it (for an arc, the pie
 // between the radii). The centre becomes the last point.
-int gfx_circle(float x, float y, float radius, uint32_t colour, float start, float end, float aspect, int flags);
+int gfx_circle(float x, float y, float radius, uint32_t colour, float start, float end,
+               float aspect, int flags);
 
 // Fills the 4-connected region around (x, y) that pixels of colour border and the view bound, with
 // colour fill; border GFX_COLOUR_OMITTED means the fill colour. A start on a border pixel or
@@ -314,7 +316,6 @@ double random_unit();
 // forms above. Only images the library made (and has not destroyed) are taken: any other pointer,
 // or an image whose two size fields were changed, is runtime error 1.
 
-
 // The layout above as a record; ImageBuffer is declared with the drawing operations.
 
 // Modes of gfx_put: how each pixel of the image meets the pixel under it.
@@ -349,7 +350,8 @@ void gfx_image_destroy(ImageBuffer* image);
 // The image's width and height in pixels, bytes per pixel, and its first pixel (the rows follow
 // back to back); any pointer may be null. 0, or runtime error 1 (outputs untouched) for a null
 // or foreign image.
-int gfx_image_info(const ImageBuffer* image, int* width, int* height, int* bytes_per_pixel, uint8_t** pixels);
+int gfx_image_info(const ImageBuffer* image, int* width, int* height, int* bytes_per_pixel,
+                   uint8_t** pixels);
 
 // Loads a BMP (8 bits uncompressed or RLE8, 24 bits, 32 bits; stored bottom up or top down) or a
 // TGA (types 2 and 10, 24 or 32 bits; turned upright and unmirrored by its descriptor) as a new

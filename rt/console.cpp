@@ -12,12 +12,12 @@ constexpr int DEFAULT_ROWS = 25;
 struct ConsoleGeometry {
     int columns = DEFAULT_COLUMNS;
     int rows = DEFAULT_ROWS;
-    int view_top = 0;    // 0, 0: the whole console
+    int view_top = 0; // 0, 0: the whole console
     int view_bottom = 0;
-    int row = 1;         // the cursor, 1-based
+    int row = 1; // the cursor, 1-based
     int column = 1;
     int output_column = 0;
-    int fg = 7;          // console colours, 0..15 each
+    int fg = 7; // console colours, 0..15 each
     int bg = 0;
 };
 

@@ -19,8 +19,11 @@ bool monotonic_frequency(int64_t* ticks_per_second) {
 }
 
 // The monotonic clock in whole milliseconds, wrapping at 2^32.
-uint32_t monotonic_milliseconds() { return static_cast<uint32_t>(monotonic_nanoseconds() / 1000000); }
+uint32_t monotonic_milliseconds() {
+    return static_cast<uint32_t>(monotonic_nanoseconds() / 1000000);
+}
 
 } // namespace
 
-const TimerClock RT_PLATFORM_CLOCK = {monotonic_frequency, monotonic_nanoseconds, monotonic_milliseconds};
+const TimerClock RT_PLATFORM_CLOCK = {monotonic_frequency, monotonic_nanoseconds,
+                                      monotonic_milliseconds};

@@ -17,7 +17,9 @@ struct RtString {
 };
 
 // The byte count of s, without the temporary bit.
-inline uint32_t rt_string_length(const RtString* s) { return s ? (s->length & ~RT_STRING_TEMP) : 0; }
+inline uint32_t rt_string_length(const RtString* s) {
+    return s ? (s->length & ~RT_STRING_TEMP) : 0;
+}
 
 // Whether s is a temporary that its receiver must release.
 inline bool rt_string_is_temp(const RtString* s) { return s && (s->length & RT_STRING_TEMP) != 0; }

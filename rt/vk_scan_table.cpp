@@ -1,6 +1,8 @@
 // The scancode to virtual-key table used to sample key state from the keyboard.
 #include "rt/vk_scan_table.h"
 
+// The rows are laid out as a keyboard reads, several to a line.
+// clang-format off
 const VkScanRow VK_SCAN_TABLE[VK_SCAN_TABLE_ROWS + 1] = {
     {1, 27, 0},     // Escape
     {2, '1', 0},   {3, '2', 0},   {4, '3', 0},   {5, '4', 0},   {6, '5', 0},
@@ -53,4 +55,4 @@ const VkScanRow VK_SCAN_TABLE[VK_SCAN_TABLE_ROWS + 1] = {
     {126, 92, 0},   // right Windows key
     {127, 93, 0},   // Applications key
     {0, 0, 0},
-};
+}; // clang-format on

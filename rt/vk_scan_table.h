@@ -7,7 +7,9 @@
 #include <cstdint>
 
 // One scancode and the one or two virtual keys that press it (vk2 is 0 when there is none).
-struct VkScanRow { uint8_t scancode, vk1, vk2; };
+struct VkScanRow {
+    uint8_t scancode, vk1, vk2;
+};
 
 // Rows in ascending scancode order, ended by a row whose scancode is 0.
 extern const VkScanRow VK_SCAN_TABLE[];

@@ -19,6 +19,7 @@ PACKAGES=(
   liballegro4-dev                          # the drawing benchmark's other peer
   kbd console-data                         # the console fonts the glyph converter reads
   libclang-rt-14-dev                       # the fuzz targets (libFuzzer, sanitizers)
+  clang-format-16                          # the layout check of the C++ files (tools/format.sh)
 )
 # 32-bit Wine and the 32-bit OpenGL it draws with, for the win32 preset's programs.
 PACKAGES_32=(wine32:i386 libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386 libglu1-mesa:i386)

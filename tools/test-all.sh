@@ -118,6 +118,18 @@ win32_cannot_run() {
   return 1
 }
 
+# Checks that every C++ file is laid out as .clang-format says (tools/format.sh); counts as one test.
+run_format_check() {
+  local log=$LOGS/format.log
+  echo "==== format"
+  if bash tools/format.sh >"$log" 2>&1; then
+    passed=$((passed + 1))
+    report+=("ok    format: $(tail -n 1 "$log")")
+  else
+    step_failed "format" "$log"
+  fi
+}
+
 # Runs each libFuzzer target for 20 s from its committed seeds; what it adds goes under build/fuzz.
 run_fuzz() {
   local name log=$LOGS/fuzz.log
@@ -149,6 +161,7 @@ build_preset win64
 build_preset win32
 build_preset win64-clang
 
+run_format_check
 run_tests native
 run_tests native32
 run_package_test native

@@ -25,8 +25,9 @@ void copy_row_32(uint8_t* dst, const uint8_t* src, int count, const uint32_t*) {
 // Copies each run of consecutive dirty rows with one call when the destination rows lie exactly
 // as the framebuffer's do; true when it has done the copy.
 bool copy_dirty_runs(const GfxContext* ctx, uint8_t* dest, int32_t pitch) {
-    if (!dest || !ctx->visible_buffer || !ctx->dirty_rows || ctx->scanline_size != 1 || ctx->height <= 0 ||
-        ctx->pitch <= 0 || pitch != ctx->pitch || ctx->width != ctx->pitch / ctx->bytes_per_pixel) {
+    if (!dest || !ctx->visible_buffer || !ctx->dirty_rows || ctx->scanline_size != 1 ||
+        ctx->height <= 0 || ctx->pitch <= 0 || pitch != ctx->pitch ||
+        ctx->width != ctx->pitch / ctx->bytes_per_pixel) {
         return false;
     }
     int y = 0;
@@ -40,7 +41,8 @@ bool copy_dirty_runs(const GfxContext* ctx, uint8_t* dest, int32_t pitch) {
             ++y;
         }
         const size_t offset = static_cast<size_t>(first) * ctx->pitch;
-        std::memcpy(dest + offset, ctx->visible_buffer + offset, static_cast<size_t>(y - first) * ctx->pitch);
+        std::memcpy(dest + offset, ctx->visible_buffer + offset,
+                    static_cast<size_t>(y - first) * ctx->pitch);
     }
     return true;
 }
@@ -57,9 +59,16 @@ void blit_copy(uint8_t* dest, int32_t pitch) {
         return;
     }
     switch (ctx->bytes_per_pixel) {
-    case 1: blit_dirty_rows(dest, pitch, 1, copy_row_8, nullptr); break;
-    case 2: blit_dirty_rows(dest, pitch, 2, copy_row_16, nullptr); break;
-    case 4: blit_dirty_rows(dest, pitch, 4, copy_row_32, nullptr); break;
-    default: break;
+    case 1:
+        blit_dirty_rows(dest, pitch, 1, copy_row_8, nullptr);
+        break;
+    case 2:
+        blit_dirty_rows(dest, pitch, 2, copy_row_16, nullptr);
+        break;
+    case 4:
+        blit_dirty_rows(dest, pitch, 4, copy_row_32, nullptr);
+        break;
+    default:
+        break;
     }
 }

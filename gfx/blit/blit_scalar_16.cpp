@@ -22,7 +22,9 @@ void row_16_pairs(uint8_t* dst, const uint8_t* src, int count) {
 }
 
 // Expands one 16-bit pixel through the two halves of the colour lookup table.
-inline uint32_t expand(const uint32_t* table, uint32_t s) { return table[s & 0xFF] | table[256 + (s >> 8)]; }
+inline uint32_t expand(const uint32_t* table, uint32_t s) {
+    return table[s & 0xFF] | table[256 + (s >> 8)];
+}
 
 } // namespace
 
@@ -56,7 +58,9 @@ void row_16_to_32(uint8_t* dst, const uint8_t* src, int count, const uint32_t* t
 }
 
 // 16-bit framebuffer to a 15-bit red-high display.
-void blit_16_to_15(uint8_t* dest, int32_t pitch) { blit_dirty_rows(dest, pitch, 2, row_16_to_15, nullptr); }
+void blit_16_to_15(uint8_t* dest, int32_t pitch) {
+    blit_dirty_rows(dest, pitch, 2, row_16_to_15, nullptr);
+}
 
 // 16-bit framebuffer to a 15-bit red-low display.
 void blit_16_to_15_redlow(uint8_t* dest, int32_t pitch) {

@@ -12,7 +12,8 @@ template <uint32_t (*convert)(uint32_t)>
 void row_32_pairs(uint8_t* dst, const uint8_t* src, int count) {
     int x = 0;
     for (; x + 2 <= count; x += 2) {
-        store_32(dst + 2 * x, convert(load_32(src + 4 * x)) | convert(load_32(src + 4 * x + 4)) << 16);
+        store_32(dst + 2 * x, convert(load_32(src + 4 * x)) | convert(load_32(src + 4 * x + 4))
+                                                                  << 16);
     }
     if (x < count) {
         store_16(dst + 2 * x, convert(load_32(src + 4 * x)));
@@ -63,7 +64,9 @@ void row_32_to_32_redlow(uint8_t* dst, const uint8_t* src, int count, const uint
 }
 
 // 32-bit framebuffer to a 15-bit red-high display.
-void blit_32_to_15(uint8_t* dest, int32_t pitch) { blit_dirty_rows(dest, pitch, 4, row_32_to_15, nullptr); }
+void blit_32_to_15(uint8_t* dest, int32_t pitch) {
+    blit_dirty_rows(dest, pitch, 4, row_32_to_15, nullptr);
+}
 
 // 32-bit framebuffer to a 15-bit red-low display.
 void blit_32_to_15_redlow(uint8_t* dest, int32_t pitch) {
@@ -71,7 +74,9 @@ void blit_32_to_15_redlow(uint8_t* dest, int32_t pitch) {
 }
 
 // 32-bit framebuffer to a 16-bit red-high display.
-void blit_32_to_16(uint8_t* dest, int32_t pitch) { blit_dirty_rows(dest, pitch, 4, row_32_to_16, nullptr); }
+void blit_32_to_16(uint8_t* dest, int32_t pitch) {
+    blit_dirty_rows(dest, pitch, 4, row_32_to_16, nullptr);
+}
 
 // 32-bit framebuffer to a 16-bit red-low display.
 void blit_32_to_16_redlow(uint8_t* dest, int32_t pitch) {
@@ -79,7 +84,9 @@ void blit_32_to_16_redlow(uint8_t* dest, int32_t pitch) {
 }
 
 // 32-bit framebuffer to a 24-bit display, bytes B, G, R.
-void blit_32_to_24(uint8_t* dest, int32_t pitch) { blit_dirty_rows(dest, pitch, 4, row_32_to_24, nullptr); }
+void blit_32_to_24(uint8_t* dest, int32_t pitch) {
+    blit_dirty_rows(dest, pitch, 4, row_32_to_24, nullptr);
+}
 
 // 32-bit framebuffer to a 24-bit display, bytes R, G, B.
 void blit_32_to_24_redlow(uint8_t* dest, int32_t pitch) {

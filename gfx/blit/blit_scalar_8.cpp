@@ -31,7 +31,9 @@ void row_lut_to_32(uint8_t* dst, const uint8_t* src, int count, const uint32_t* 
 }
 
 // Paletted framebuffer to a 15-bit red-high display.
-void blit_8_to_15(uint8_t* dest, int32_t pitch) { blit_paletted_rows(dest, pitch, entry_to_15, row_lut_to_16); }
+void blit_8_to_15(uint8_t* dest, int32_t pitch) {
+    blit_paletted_rows(dest, pitch, entry_to_15, row_lut_to_16);
+}
 
 // Paletted framebuffer to a 15-bit red-low display.
 void blit_8_to_15_redlow(uint8_t* dest, int32_t pitch) {
@@ -39,7 +41,9 @@ void blit_8_to_15_redlow(uint8_t* dest, int32_t pitch) {
 }
 
 // Paletted framebuffer to a 16-bit red-high display.
-void blit_8_to_16(uint8_t* dest, int32_t pitch) { blit_paletted_rows(dest, pitch, entry_to_16, row_lut_to_16); }
+void blit_8_to_16(uint8_t* dest, int32_t pitch) {
+    blit_paletted_rows(dest, pitch, entry_to_16, row_lut_to_16);
+}
 
 // Paletted framebuffer to a 16-bit red-low display.
 void blit_8_to_16_redlow(uint8_t* dest, int32_t pitch) {
@@ -47,7 +51,9 @@ void blit_8_to_16_redlow(uint8_t* dest, int32_t pitch) {
 }
 
 // Paletted framebuffer to a 24-bit display, bytes B, G, R.
-void blit_8_to_24(uint8_t* dest, int32_t pitch) { blit_paletted_rows(dest, pitch, entry_to_32, row_lut_to_24); }
+void blit_8_to_24(uint8_t* dest, int32_t pitch) {
+    blit_paletted_rows(dest, pitch, entry_to_32, row_lut_to_24);
+}
 
 // Paletted framebuffer to a 24-bit display, bytes R, G, B.
 void blit_8_to_24_redlow(uint8_t* dest, int32_t pitch) {
@@ -55,7 +61,9 @@ void blit_8_to_24_redlow(uint8_t* dest, int32_t pitch) {
 }
 
 // Paletted framebuffer to a 32-bit display, 0x00RRGGBB.
-void blit_8_to_32(uint8_t* dest, int32_t pitch) { blit_paletted_rows(dest, pitch, entry_to_32, row_lut_to_32); }
+void blit_8_to_32(uint8_t* dest, int32_t pitch) {
+    blit_paletted_rows(dest, pitch, entry_to_32, row_lut_to_32);
+}
 
 // Paletted framebuffer to a 32-bit display, 0x00BBGGRR (the palette entry as it is).
 void blit_8_to_32_redlow(uint8_t* dest, int32_t pitch) {

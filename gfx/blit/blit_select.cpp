@@ -8,21 +8,35 @@ namespace {
 // The destination class of a display depth: 0..3 for 15, 16, 24, 32; -1 for anything else.
 int display_class(int display_depth) {
     switch (display_depth) {
-    case 15: return 0;
-    case 16: return 1;
-    case 24: return 2;
-    case 32: return 3;
-    default: return -1;
+    case 15:
+        return 0;
+    case 16:
+        return 1;
+    case 24:
+        return 2;
+    case 32:
+        return 3;
+    default:
+        return -1;
     }
 }
 
 // The source class of a framebuffer depth: 0 paletted, 1 for 15/16, 2 for 24/32; -1 otherwise.
 int source_class(int depth) {
     switch (depth) {
-    case 1: case 2: case 4: case 8: return 0;
-    case 15: case 16: return 1;
-    case 24: case 32: return 2;
-    default: return -1;
+    case 1:
+    case 2:
+    case 4:
+    case 8:
+        return 0;
+    case 15:
+    case 16:
+        return 1;
+    case 24:
+    case 32:
+        return 2;
+    default:
+        return -1;
     }
 }
 

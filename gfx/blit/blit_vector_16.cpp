@@ -18,22 +18,27 @@ BLIT_SSE2 inline __m128i load_8_pixels(const uint8_t* src) {
 }
 
 // Stores one register.
-BLIT_SSE2 inline void store_128(uint8_t* dst, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), v); }
+BLIT_SSE2 inline void store_128(uint8_t* dst, __m128i v) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), v);
+}
 
 // Red-high 15-bit pixels, eight per step.
-BLIT_SSE2 void row_16_to_15_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_SSE2 void row_16_to_15_sse2(uint8_t* dst, const uint8_t* src, int count,
+                                 const uint32_t* table) {
     const __m128i blue = _mm_set1_epi16(0x1F);
     const __m128i red_green = _mm_set1_epi16(0x7FE0);
     int x = 0;
     for (; x + 8 <= count; x += 8) {
         const __m128i s = load_8_pixels(src + 2 * x);
-        store_128(dst + 2 * x, _mm_or_si128(_mm_and_si128(s, blue), _mm_and_si128(_mm_srli_epi16(s, 1), red_green)));
+        store_128(dst + 2 * x, _mm_or_si128(_mm_and_si128(s, blue),
+                                            _mm_and_si128(_mm_srli_epi16(s, 1), red_green)));
     }
     row_16_to_15(dst + 2 * x, src + 2 * x, count - x, table);
 }
 
 // Red-low 15-bit pixels, eight per step.
-BLIT_SSE2 void row_16_to_15_redlow_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_SSE2 void row_16_to_15_redlow_sse2(uint8_t* dst, const uint8_t* src, int count,
+                                        const uint32_t* table) {
     const __m128i blue = _mm_set1_epi16(0x1F);
     const __m128i green = _mm_set1_epi16(0x3E0);
     int x = 0;
@@ -47,7 +52,8 @@ BLIT_SSE2 void row_16_to_15_redlow_sse2(uint8_t* dst, const uint8_t* src, int co
 }
 
 // Red-low 16-bit pixels, eight per step.
-BLIT_SSE2 void row_16_to_16_redlow_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_SSE2 void row_16_to_16_redlow_sse2(uint8_t* dst, const uint8_t* src, int count,
+                                        const uint32_t* table) {
     const __m128i green = _mm_set1_epi16(0x7E0);
     int x = 0;
     for (; x + 8 <= count; x += 8) {
@@ -75,7 +81,8 @@ BLIT_SSE2 inline void expand_8_pixels(__m128i s, __m128i* first, __m128i* second
 
 // 32-bit pixels for a lookup table of the given order, eight per step.
 template <bool red_low>
-BLIT_SSE2 void row_16_to_32_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_SSE2 void row_16_to_32_sse2(uint8_t* dst, const uint8_t* src, int count,
+                                 const uint32_t* table) {
     int x = 0;
     for (; x + 8 <= count; x += 8) {
         __m128i first, second;
@@ -89,7 +96,8 @@ BLIT_SSE2 void row_16_to_32_sse2(uint8_t* dst, const uint8_t* src, int count, co
 // 24-bit pixels for a lookup table of the given order, sixteen per step, packed with shifts and
 // masks.
 template <bool red_low>
-BLIT_SSE2 void row_16_to_24_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_SSE2 void row_16_to_24_sse2(uint8_t* dst, const uint8_t* src, int count,
+                                 const uint32_t* table) {
     int x = 0;
     for (; x + 16 <= count; x += 16) {
         __m128i a, b, c, d;
@@ -102,7 +110,8 @@ BLIT_SSE2 void row_16_to_24_sse2(uint8_t* dst, const uint8_t* src, int count, co
 
 // 24-bit pixels for a lookup table of the given order, sixteen per step.
 template <bool red_low>
-BLIT_SSSE3 void row_16_to_24_ssse3(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_SSSE3 void row_16_to_24_ssse3(uint8_t* dst, const uint8_t* src, int count,
+                                   const uint32_t* table) {
     const __m128i order = pack24_keep_order();
     int x = 0;
     for (; x + 16 <= count; x += 16) {
@@ -116,15 +125,18 @@ BLIT_SSSE3 void row_16_to_24_ssse3(uint8_t* dst, const uint8_t* src, int count, 
 
 #endif
 
-constexpr BlitRowVariants ROWS_16_TO_15 = {row_16_to_15, BLIT_VECTOR(row_16_to_15_sse2), nullptr, nullptr, nullptr};
-constexpr BlitRowVariants ROWS_16_TO_15_REDLOW = {row_16_to_15_redlow, BLIT_VECTOR(row_16_to_15_redlow_sse2),
-                                                  nullptr, nullptr, nullptr};
-constexpr BlitRowVariants ROWS_16_TO_16_REDLOW = {row_16_to_16_redlow, BLIT_VECTOR(row_16_to_16_redlow_sse2),
-                                                  nullptr, nullptr, nullptr};
+constexpr BlitRowVariants ROWS_16_TO_15 = {row_16_to_15, BLIT_VECTOR(row_16_to_15_sse2), nullptr,
+                                           nullptr, nullptr};
+constexpr BlitRowVariants ROWS_16_TO_15_REDLOW = {
+    row_16_to_15_redlow, BLIT_VECTOR(row_16_to_15_redlow_sse2), nullptr, nullptr, nullptr};
+constexpr BlitRowVariants ROWS_16_TO_16_REDLOW = {
+    row_16_to_16_redlow, BLIT_VECTOR(row_16_to_16_redlow_sse2), nullptr, nullptr, nullptr};
 // Index 0: the table holds the red-high expansion, 1: red-low, 2: anything else.
 constexpr BlitRowVariants ROWS_16_TO_24[3] = {
-    {row_16_to_24, BLIT_VECTOR(row_16_to_24_sse2<false>), BLIT_VECTOR(row_16_to_24_ssse3<false>), nullptr, nullptr},
-    {row_16_to_24, BLIT_VECTOR(row_16_to_24_sse2<true>), BLIT_VECTOR(row_16_to_24_ssse3<true>), nullptr, nullptr},
+    {row_16_to_24, BLIT_VECTOR(row_16_to_24_sse2<false>), BLIT_VECTOR(row_16_to_24_ssse3<false>),
+     nullptr, nullptr},
+    {row_16_to_24, BLIT_VECTOR(row_16_to_24_sse2<true>), BLIT_VECTOR(row_16_to_24_ssse3<true>),
+     nullptr, nullptr},
     {row_16_to_24, nullptr, nullptr, nullptr, nullptr},
 };
 constexpr BlitRowVariants ROWS_16_TO_32[3] = {

@@ -26,8 +26,9 @@ BLIT_SSE2 inline __m128i field(__m128i p, uint32_t mask) {
 template <int top_shift, uint32_t top_mask, int green_shift, uint32_t green_mask, int bottom_shift>
 struct Packing128 {
     BLIT_SSE2 static __m128i pack(__m128i p) {
-        return _mm_or_si128(_mm_or_si128(field<top_shift>(p, top_mask), field<green_shift>(p, green_mask)),
-                            field<bottom_shift>(p, 0x1F));
+        return _mm_or_si128(
+            _mm_or_si128(field<top_shift>(p, top_mask), field<green_shift>(p, green_mask)),
+            field<bottom_shift>(p, 0x1F));
     }
 };
 using To15 = Packing128<9, 0x7C00, 6, 0x3E0, 3>;
@@ -38,11 +39,14 @@ using To16RedLow = Packing128<-8, 0xF800, 5, 0x7E0, 19>;
 // 15- or 16-bit pixels, eight per step; each 32-bit lane is sign-extended from its low half so
 // the signed narrowing keeps all sixteen bits.
 template <typename Format, BlitRowFn tail>
-BLIT_SSE2 void row_32_to_16_bits_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_SSE2 void row_32_to_16_bits_sse2(uint8_t* dst, const uint8_t* src, int count,
+                                      const uint32_t* table) {
     int x = 0;
     for (; x + 8 <= count; x += 8) {
-        const __m128i a = _mm_srai_epi32(_mm_slli_epi32(Format::pack(load_4_pixels(src + 4 * x)), 16), 16);
-        const __m128i b = _mm_srai_epi32(_mm_slli_epi32(Format::pack(load_4_pixels(src + 4 * x + 16)), 16), 16);
+        const __m128i a =
+            _mm_srai_epi32(_mm_slli_epi32(Format::pack(load_4_pixels(src + 4 * x)), 16), 16);
+        const __m128i b =
+            _mm_srai_epi32(_mm_slli_epi32(Format::pack(load_4_pixels(src + 4 * x + 16)), 16), 16);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 2 * x), _mm_packs_epi32(a, b));
     }
     tail(dst + 2 * x, src + 4 * x, count - x, table);
@@ -59,7 +63,8 @@ BLIT_AVX2 inline __m256i field_256(__m256i p, uint32_t mask) {
 template <int top_shift, uint32_t top_mask, int green_shift, uint32_t green_mask, int bottom_shift>
 struct Packing256 {
     BLIT_AVX2 static __m256i pack(__m256i p) {
-        return _mm256_or_si256(_mm256_or_si256(field_256<top_shift>(p, top_mask), field_256<green_shift>(p, green_mask)),
+        return _mm256_or_si256(_mm256_or_si256(field_256<top_shift>(p, top_mask),
+                                               field_256<green_shift>(p, green_mask)),
                                field_256<bottom_shift>(p, 0x1F));
     }
 };
@@ -71,11 +76,14 @@ using To16RedLowx8 = Packing256<-8, 0xF800, 5, 0x7E0, 19>;
 // 15- or 16-bit pixels, sixteen per step; the unsigned narrowing works lane-wise, so the 64-bit
 // quarters are put back in order afterwards.
 template <typename Format, BlitRowFn tail>
-BLIT_AVX2 void row_32_to_16_bits_avx2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_AVX2 void row_32_to_16_bits_avx2(uint8_t* dst, const uint8_t* src, int count,
+                                      const uint32_t* table) {
     int x = 0;
     for (; x + 16 <= count; x += 16) {
-        const __m256i a = Format::pack(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + 4 * x)));
-        const __m256i b = Format::pack(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + 4 * x + 32)));
+        const __m256i a =
+            Format::pack(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + 4 * x)));
+        const __m256i b =
+            Format::pack(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + 4 * x + 32)));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + 2 * x),
                             _mm256_permute4x64_epi64(_mm256_packus_epi32(a, b), 0xD8));
     }
@@ -84,20 +92,24 @@ BLIT_AVX2 void row_32_to_16_bits_avx2(uint8_t* dst, const uint8_t* src, int coun
 
 // Red and blue of four pixels exchanged, green kept, the top byte cleared.
 BLIT_SSE2 inline __m128i swap_red_blue(__m128i p) {
-    return _mm_or_si128(_mm_or_si128(field<0>(p, 0xFF00), field<16>(p, 0xFF)), field<-16>(p, 0xFF0000));
+    return _mm_or_si128(_mm_or_si128(field<0>(p, 0xFF00), field<16>(p, 0xFF)),
+                        field<-16>(p, 0xFF0000));
 }
 
 // Red and blue exchanged, four per step, with shifts and masks.
-BLIT_SSE2 void row_32_to_32_redlow_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_SSE2 void row_32_to_32_redlow_sse2(uint8_t* dst, const uint8_t* src, int count,
+                                        const uint32_t* table) {
     int x = 0;
     for (; x + 4 <= count; x += 4) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 4 * x), swap_red_blue(load_4_pixels(src + 4 * x)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 4 * x),
+                         swap_red_blue(load_4_pixels(src + 4 * x)));
     }
     row_32_to_32_redlow(dst + 4 * x, src + 4 * x, count - x, table);
 }
 
 // Red and blue exchanged, eight per step, with one byte shuffle.
-BLIT_AVX2 void row_32_to_32_redlow_avx2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_AVX2 void row_32_to_32_redlow_avx2(uint8_t* dst, const uint8_t* src, int count,
+                                        const uint32_t* table) {
     const __m256i order = _mm256_setr_epi8(2, 1, 0, -1, 6, 5, 4, -1, 10, 9, 8, -1, 14, 13, 12, -1,
                                            2, 1, 0, -1, 6, 5, 4, -1, 10, 9, 8, -1, 14, 13, 12, -1);
     int x = 0;
@@ -110,19 +122,21 @@ BLIT_AVX2 void row_32_to_32_redlow_avx2(uint8_t* dst, const uint8_t* src, int co
 
 // 24-bit pixels, sixteen per step, bytes B, G, R (or R, G, B with `swap`).
 template <bool swap, BlitRowFn tail>
-BLIT_SSSE3 void row_32_to_24_ssse3(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_SSSE3 void row_32_to_24_ssse3(uint8_t* dst, const uint8_t* src, int count,
+                                   const uint32_t* table) {
     const __m128i order = swap ? pack24_swap_order() : pack24_keep_order();
     int x = 0;
     for (; x + 16 <= count; x += 16) {
         const uint8_t* s = src + 4 * x;
-        store_48(dst + 3 * x, load_4_pixels(s), load_4_pixels(s + 16), load_4_pixels(s + 32), load_4_pixels(s + 48),
-                 order);
+        store_48(dst + 3 * x, load_4_pixels(s), load_4_pixels(s + 16), load_4_pixels(s + 32),
+                 load_4_pixels(s + 48), order);
     }
     tail(dst + 3 * x, src + 4 * x, count - x, table);
 }
 
 // 24-bit pixels, sixteen per step, bytes B, G, R, with shifts and masks.
-BLIT_SSE2 void row_32_to_24_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_SSE2 void row_32_to_24_sse2(uint8_t* dst, const uint8_t* src, int count,
+                                 const uint32_t* table) {
     int x = 0;
     for (; x + 16 <= count; x += 16) {
         __m128i packed[4];
@@ -144,7 +158,8 @@ inline uint64_t reversed_pair(const uint8_t* src) {
 // 24-bit pixels, bytes R, G, B, eight per step in three 64-bit stores, with byte reversals in
 // general registers: cheaper than exchanging red and blue in vector registers without byte
 // shuffles.
-void row_32_to_24_redlow_reversed(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+void row_32_to_24_redlow_reversed(uint8_t* dst, const uint8_t* src, int count,
+                                  const uint32_t* table) {
     int x = 0;
     for (; x + 8 <= count; x += 8) {
         const uint8_t* s = src + 4 * x;
@@ -163,7 +178,8 @@ void row_32_to_24_redlow_reversed(uint8_t* dst, const uint8_t* src, int count, c
 // halves are joined into the low 24 bytes and all 32 are stored, the last eight to be
 // overwritten by the next step. Steps stop where those eight bytes would pass the row's end.
 template <bool swap, BlitRowFn tail>
-BLIT_AVX2 void row_32_to_24_avx2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_AVX2 void row_32_to_24_avx2(uint8_t* dst, const uint8_t* src, int count,
+                                 const uint32_t* table) {
     const __m128i half = swap ? pack24_swap_order() : pack24_keep_order();
     const __m256i order = _mm256_broadcastsi128_si256(half);
     const __m256i join = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7);
@@ -182,24 +198,25 @@ constexpr BlitRowVariants ROWS_32_TO_15 = {
     row_32_to_15, BLIT_VECTOR((row_32_to_16_bits_sse2<To15, row_32_to_15>)), nullptr,
     BLIT_VECTOR((row_32_to_16_bits_avx2<To15x8, row_32_to_15>)), nullptr};
 constexpr BlitRowVariants ROWS_32_TO_15_REDLOW = {
-    row_32_to_15_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To15RedLow, row_32_to_15_redlow>)), nullptr,
-    BLIT_VECTOR((row_32_to_16_bits_avx2<To15RedLowx8, row_32_to_15_redlow>)), nullptr};
+    row_32_to_15_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To15RedLow, row_32_to_15_redlow>)),
+    nullptr, BLIT_VECTOR((row_32_to_16_bits_avx2<To15RedLowx8, row_32_to_15_redlow>)), nullptr};
 constexpr BlitRowVariants ROWS_32_TO_16 = {
     row_32_to_16, BLIT_VECTOR((row_32_to_16_bits_sse2<To16, row_32_to_16>)), nullptr,
     BLIT_VECTOR((row_32_to_16_bits_avx2<To16x8, row_32_to_16>)), nullptr};
 constexpr BlitRowVariants ROWS_32_TO_16_REDLOW = {
-    row_32_to_16_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To16RedLow, row_32_to_16_redlow>)), nullptr,
-    BLIT_VECTOR((row_32_to_16_bits_avx2<To16RedLowx8, row_32_to_16_redlow>)), nullptr};
-constexpr BlitRowVariants ROWS_32_TO_24 = {
-    row_32_to_24, BLIT_VECTOR(row_32_to_24_sse2),
-    BLIT_VECTOR((row_32_to_24_ssse3<false, row_32_to_24>)), BLIT_VECTOR((row_32_to_24_avx2<false, row_32_to_24>)),
-    nullptr};
+    row_32_to_16_redlow, BLIT_VECTOR((row_32_to_16_bits_sse2<To16RedLow, row_32_to_16_redlow>)),
+    nullptr, BLIT_VECTOR((row_32_to_16_bits_avx2<To16RedLowx8, row_32_to_16_redlow>)), nullptr};
+constexpr BlitRowVariants ROWS_32_TO_24 = {row_32_to_24, BLIT_VECTOR(row_32_to_24_sse2),
+                                           BLIT_VECTOR((row_32_to_24_ssse3<false, row_32_to_24>)),
+                                           BLIT_VECTOR((row_32_to_24_avx2<false, row_32_to_24>)),
+                                           nullptr};
 constexpr BlitRowVariants ROWS_32_TO_24_REDLOW = {
     row_32_to_24_redlow, BLIT_VECTOR(row_32_to_24_redlow_reversed),
     BLIT_VECTOR((row_32_to_24_ssse3<true, row_32_to_24_redlow>)),
     BLIT_VECTOR((row_32_to_24_avx2<true, row_32_to_24_redlow>)), nullptr};
-constexpr BlitRowVariants ROWS_32_TO_32_REDLOW = {
-    row_32_to_32_redlow, BLIT_VECTOR(row_32_to_32_redlow_sse2), nullptr, BLIT_VECTOR(row_32_to_32_redlow_avx2), nullptr};
+constexpr BlitRowVariants ROWS_32_TO_32_REDLOW = {row_32_to_32_redlow,
+                                                  BLIT_VECTOR(row_32_to_32_redlow_sse2), nullptr,
+                                                  BLIT_VECTOR(row_32_to_32_redlow_avx2), nullptr};
 
 } // namespace
 

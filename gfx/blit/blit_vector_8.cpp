@@ -32,14 +32,17 @@ BLIT_SSE2 inline __m128i look_1(const uint32_t* table, uint64_t indices, int k) 
 
 // The display pixels of index bytes k..k+3 of `indices`, in order.
 BLIT_SSE2 inline __m128i look_4(const uint32_t* table, uint64_t indices, int k) {
-    const __m128i low = _mm_unpacklo_epi32(look_1(table, indices, k), look_1(table, indices, k + 1));
-    const __m128i high = _mm_unpacklo_epi32(look_1(table, indices, k + 2), look_1(table, indices, k + 3));
+    const __m128i low =
+        _mm_unpacklo_epi32(look_1(table, indices, k), look_1(table, indices, k + 1));
+    const __m128i high =
+        _mm_unpacklo_epi32(look_1(table, indices, k + 2), look_1(table, indices, k + 3));
     return _mm_unpacklo_epi64(low, high);
 }
 
 // 32-bit pixels, eight per step: each table entry is loaded into a vector lane and four are
 // stored at once.
-BLIT_SSE2 void row_lut_to_32_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_SSE2 void row_lut_to_32_sse2(uint8_t* dst, const uint8_t* src, int count,
+                                  const uint32_t* table) {
     int x = 0;
     for (; x + 8 <= count; x += 8) {
         const uint64_t i = load_64(src + x);
@@ -51,12 +54,14 @@ BLIT_SSE2 void row_lut_to_32_sse2(uint8_t* dst, const uint8_t* src, int count, c
 
 // The low 16 bits of the display pixel of index byte `k` of `indices`.
 inline int entry_16(const uint32_t* table, uint64_t indices, int k) {
-    return static_cast<int>(load_16(reinterpret_cast<const uint8_t*>(table + ((indices >> (8 * k)) & 0xFF))));
+    return static_cast<int>(
+        load_16(reinterpret_cast<const uint8_t*>(table + ((indices >> (8 * k)) & 0xFF))));
 }
 
 // 15- or 16-bit pixels, eight per step: each display pixel is inserted into its 16-bit lane
 // straight from the table.
-BLIT_SSE2 void row_lut_to_16_sse2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_SSE2 void row_lut_to_16_sse2(uint8_t* dst, const uint8_t* src, int count,
+                                  const uint32_t* table) {
     int x = 0;
     for (; x + 8 <= count; x += 8) {
         const uint64_t i = load_64(src + x);
@@ -91,7 +96,8 @@ void row_lut_to_24_sse2(uint8_t* dst, const uint8_t* src, int count, const uint3
 }
 
 // 24-bit pixels, sixteen per step.
-BLIT_AVX2 void row_lut_to_24_avx2(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_AVX2 void row_lut_to_24_avx2(uint8_t* dst, const uint8_t* src, int count,
+                                  const uint32_t* table) {
     const __m128i order = pack24_keep_order();
     int x = 0;
     for (; x + 16 <= count; x += 16) {
@@ -105,21 +111,25 @@ BLIT_AVX2 void row_lut_to_24_avx2(uint8_t* dst, const uint8_t* src, int count, c
 // Picks 128-bit lanes of `a` and `b` as _mm512_shuffle_i32x4 does (the zero-masked form, with
 // every lane kept).
 template <int imm>
-BLIT_AVX512_VBMI inline __m512i lanes(__m512i a, __m512i b) { return _mm512_maskz_shuffle_i32x4(0xFFFF, a, b, imm); }
+BLIT_AVX512_VBMI inline __m512i lanes(__m512i a, __m512i b) {
+    return _mm512_maskz_shuffle_i32x4(0xFFFF, a, b, imm);
+}
 
 // Looks 64 palette indices up in one byte plane (256 bytes, four registers): the byte of each
 // display pixel that the plane holds.
 BLIT_AVX512_VBMI inline __m512i lookup_plane(const uint8_t* plane, __m512i index, __mmask64 upper) {
     const __m512i* quarters = reinterpret_cast<const __m512i*>(plane);
-    const __m512i low = _mm512_permutex2var_epi8(_mm512_loadu_si512(quarters), index, _mm512_loadu_si512(quarters + 1));
-    const __m512i high =
-        _mm512_permutex2var_epi8(_mm512_loadu_si512(quarters + 2), index, _mm512_loadu_si512(quarters + 3));
+    const __m512i low = _mm512_permutex2var_epi8(_mm512_loadu_si512(quarters), index,
+                                                 _mm512_loadu_si512(quarters + 1));
+    const __m512i high = _mm512_permutex2var_epi8(_mm512_loadu_si512(quarters + 2), index,
+                                                  _mm512_loadu_si512(quarters + 3));
     return _mm512_mask_blend_epi8(upper, low, high);
 }
 
 // Puts 128-bit lanes back in pixel order after lane-wise interleaving: lanes (a0 a1 a2 a3),
 // (b0 b1 b2 b3) become (a0 b0 a1 b1), (a2 b2 a3 b3).
-BLIT_AVX512_VBMI inline void interleave_lanes(__m512i a, __m512i b, __m512i* first, __m512i* second) {
+BLIT_AVX512_VBMI inline void interleave_lanes(__m512i a, __m512i b, __m512i* first,
+                                              __m512i* second) {
     const __m512i low_halves = lanes<0x44>(a, b);
     const __m512i high_halves = lanes<0xEE>(a, b);
     *first = lanes<0xD8>(low_halves, low_halves);
@@ -127,7 +137,8 @@ BLIT_AVX512_VBMI inline void interleave_lanes(__m512i a, __m512i b, __m512i* fir
 }
 
 // 15- or 16-bit pixels, sixty-four per step, from two byte planes.
-BLIT_AVX512_VBMI void row_lut_to_16_vbmi(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_AVX512_VBMI void row_lut_to_16_vbmi(uint8_t* dst, const uint8_t* src, int count,
+                                         const uint32_t* table) {
     const uint8_t* planes = reinterpret_cast<const uint8_t*>(table + 256);
     int x = 0;
     for (; x + 64 <= count; x += 64) {
@@ -136,7 +147,8 @@ BLIT_AVX512_VBMI void row_lut_to_16_vbmi(uint8_t* dst, const uint8_t* src, int c
         const __m512i b0 = lookup_plane(planes, index, upper);
         const __m512i b1 = lookup_plane(planes + 256, index, upper);
         __m512i first, second;
-        interleave_lanes(_mm512_unpacklo_epi8(b0, b1), _mm512_unpackhi_epi8(b0, b1), &first, &second);
+        interleave_lanes(_mm512_unpacklo_epi8(b0, b1), _mm512_unpackhi_epi8(b0, b1), &first,
+                         &second);
         _mm512_storeu_si512(dst + 2 * x, first);
         _mm512_storeu_si512(dst + 2 * x + 64, second);
     }
@@ -173,7 +185,8 @@ BLIT_AVX512_VBMI inline void lookup_64(const uint8_t* planes, const uint8_t* src
 
 // 24-bit pixels, sixty-four per step: the 32-bit pixels with every fourth byte squeezed out,
 // stored 48 bytes at a time.
-BLIT_AVX512_VBMI void row_lut_to_24_vbmi(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_AVX512_VBMI void row_lut_to_24_vbmi(uint8_t* dst, const uint8_t* src, int count,
+                                         const uint32_t* table) {
     const uint8_t* planes = reinterpret_cast<const uint8_t*>(table + 256);
     const __m512i order = _mm512_loadu_si512(PACK_24_ORDER);
     const __mmask64 first_48 = 0xFFFFFFFFFFFFull;
@@ -182,14 +195,16 @@ BLIT_AVX512_VBMI void row_lut_to_24_vbmi(uint8_t* dst, const uint8_t* src, int c
         __m512i pixels[4];
         lookup_64(planes, src + x, pixels);
         for (int k = 0; k < 4; ++k) {
-            _mm512_mask_storeu_epi8(dst + 3 * x + 48 * k, first_48, _mm512_maskz_permutexvar_epi8(~0ull, order, pixels[k]));
+            _mm512_mask_storeu_epi8(dst + 3 * x + 48 * k, first_48,
+                                    _mm512_maskz_permutexvar_epi8(~0ull, order, pixels[k]));
         }
     }
     row_lut_to_24(dst + 3 * x, src + x, count - x, table);
 }
 
 // 32-bit pixels, sixty-four per step, from four byte planes.
-BLIT_AVX512_VBMI void row_lut_to_32_vbmi(uint8_t* dst, const uint8_t* src, int count, const uint32_t* table) {
+BLIT_AVX512_VBMI void row_lut_to_32_vbmi(uint8_t* dst, const uint8_t* src, int count,
+                                         const uint32_t* table) {
     const uint8_t* planes = reinterpret_cast<const uint8_t*>(table + 256);
     int x = 0;
     for (; x + 64 <= count; x += 64) {
@@ -204,12 +219,13 @@ BLIT_AVX512_VBMI void row_lut_to_32_vbmi(uint8_t* dst, const uint8_t* src, int c
 
 #endif
 
-constexpr BlitRowVariants ROWS_LUT_TO_16 = {row_lut_to_16, BLIT_VECTOR(row_lut_to_16_sse2), nullptr, nullptr,
-                                           BLIT_VECTOR(row_lut_to_16_vbmi)};
+constexpr BlitRowVariants ROWS_LUT_TO_16 = {row_lut_to_16, BLIT_VECTOR(row_lut_to_16_sse2), nullptr,
+                                            nullptr, BLIT_VECTOR(row_lut_to_16_vbmi)};
 constexpr BlitRowVariants ROWS_LUT_TO_24 = {row_lut_to_24, BLIT_VECTOR(row_lut_to_24_sse2), nullptr,
-                                           BLIT_VECTOR(row_lut_to_24_avx2), BLIT_VECTOR(row_lut_to_24_vbmi)};
-constexpr BlitRowVariants ROWS_LUT_TO_32 = {row_lut_to_32, BLIT_VECTOR(row_lut_to_32_sse2), nullptr, nullptr,
-                                           BLIT_VECTOR(row_lut_to_32_vbmi)};
+                                            BLIT_VECTOR(row_lut_to_24_avx2),
+                                            BLIT_VECTOR(row_lut_to_24_vbmi)};
+constexpr BlitRowVariants ROWS_LUT_TO_32 = {row_lut_to_32, BLIT_VECTOR(row_lut_to_32_sse2), nullptr,
+                                            nullptr, BLIT_VECTOR(row_lut_to_32_vbmi)};
 
 } // namespace
 

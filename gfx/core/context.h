@@ -18,8 +18,8 @@ constexpr uint32_t CTX_VIEW_SET = 0x80;
 constexpr uint32_t CTX_HAS_MMX = 0x1000000;
 
 struct GfxContext {
-    int mode;              // 1..21, or -1 for a screen opened by size
-    uint8_t** pages;       // num_pages framebuffers of height * pitch bytes
+    int mode;        // 1..21, or -1 for a screen opened by size
+    uint8_t** pages; // num_pages framebuffers of height * pitch bytes
     int num_pages;
     int work_page;
     uint8_t* visible_buffer; // the page shown (not owned)
@@ -28,7 +28,7 @@ struct GfxContext {
     int target_pitch;        // bytes per row of the drawing target
     ImageBuffer* target;     // null: the screen (not owned)
     int rows_capacity;
-    int bytes_per_pixel; // 1, 2 or 4
+    int bytes_per_pixel;    // 1, 2 or 4
     uint32_t* colour_table; // 256 entries, 0x00BBGGRR
     uint32_t* palette;      // 256 entries, 0x00BBGGRR
     uint8_t* attribute_map; // 16 entries

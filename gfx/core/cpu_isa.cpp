@@ -37,4 +37,6 @@ CpuIsa cpu_isa() {
 }
 
 // Sets the cap on the level.
-void cpu_limit_isa(CpuIsa limit) { isa_limit.store(static_cast<int>(limit), std::memory_order_relaxed); }
+void cpu_limit_isa(CpuIsa limit) {
+    isa_limit.store(static_cast<int>(limit), std::memory_order_relaxed);
+}

@@ -16,12 +16,20 @@ size_t shown_rows(const GfxContext* ctx) {
 
 // Scans down from the top for the first mark and up from the bottom for the last.
 bool gfx_dirty_span(const uint8_t* marks, int rows, int* first, int* last) {
-    if (!marks || rows <= 0) return false;
+    if (!marks || rows <= 0) {
+        return false;
+    }
     int f = 0;
-    while (f < rows && !marks[f]) ++f;
-    if (f == rows) return false;
+    while (f < rows && !marks[f]) {
+        ++f;
+    }
+    if (f == rows) {
+        return false;
+    }
     int l = rows - 1;
-    while (!marks[l]) --l;
+    while (!marks[l]) {
+        --l;
+    }
     *first = f;
     *last = l;
     return true;
@@ -29,10 +37,14 @@ bool gfx_dirty_span(const uint8_t* marks, int rows, int* first, int* last) {
 
 // Sets every shown row's mark.
 void gfx_mark_all_rows_dirty(GfxContext* ctx) {
-    if (ctx && ctx->dirty_rows) std::memset(ctx->dirty_rows, 1, shown_rows(ctx));
+    if (ctx && ctx->dirty_rows) {
+        std::memset(ctx->dirty_rows, 1, shown_rows(ctx));
+    }
 }
 
 // Clears every shown row's mark.
 void gfx_clear_row_marks(GfxContext* ctx) {
-    if (ctx && ctx->dirty_rows) std::memset(ctx->dirty_rows, 0, shown_rows(ctx));
+    if (ctx && ctx->dirty_rows) {
+        std::memset(ctx->dirty_rows, 0, shown_rows(ctx));
+    }
 }

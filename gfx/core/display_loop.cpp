@@ -21,7 +21,9 @@ void display_loop_run(const DisplayLoop& loop) {
         int64_t left = last + INTERVAL_US - loop.now_us();
         const unsigned woke = loop.wait(left > 0 ? ms_covering(left) : 0);
         left = last + INTERVAL_US - loop.now_us();
-        if (woke && left > 0) loop.sleep(ms_covering(left));
+        if (woke && left > 0) {
+            loop.sleep(ms_covering(left));
+        }
         last = loop.now_us();
         loop.lock();
         loop.pass(woke);

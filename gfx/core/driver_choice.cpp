@@ -36,8 +36,8 @@ struct ScreenRequest {
 // report. Returns whether it opened.
 bool try_driver(const GfxDriver* driver, const ScreenRequest& request, int rate, int flags) {
     gfx_driver_report_begin_try();
-    const bool opened = driver->init(gfx_title, request.width, request.window_height,
-                                     request.depth, rate, flags) == 0;
+    const bool opened = driver->init(gfx_title, request.width, request.window_height, request.depth,
+                                     rate, flags) == 0;
     gfx_driver_report_try(driver->name, flags, rate, opened);
     if (!opened) {
         driver->exit();
@@ -48,7 +48,8 @@ bool try_driver(const GfxDriver* driver, const ScreenRequest& request, int rate,
 // Walks the driver list once, trying each admitted driver with the requested rate and then with
 // rate 0. A non-null name admits only the driver of that name. Returns the driver that opened.
 const GfxDriver* run_pass(const ScreenRequest& request, int flags, const char* name) {
-    const GfxDriver* const* list = gfx_driver_list_override ? gfx_driver_list_override : DRIVER_LIST;
+    const GfxDriver* const* list =
+        gfx_driver_list_override ? gfx_driver_list_override : DRIVER_LIST;
     for (; *list; ++list) {
         const GfxDriver* driver = *list;
         if (name && !same_name(driver->name, name)) {
@@ -79,7 +80,8 @@ const GfxDriver* run_passes(const Pass (&passes)[N], const ScreenRequest& reques
                             const char* wanted) {
     for (const Pass& pass : passes) {
         const int pass_flags = pass.toggle_fullscreen ? flags ^ SCREEN_FULLSCREEN : flags;
-        if (const GfxDriver* driver = run_pass(request, pass_flags, pass.by_name ? wanted : nullptr)) {
+        if (const GfxDriver* driver =
+                run_pass(request, pass_flags, pass.by_name ? wanted : nullptr)) {
             return driver;
         }
     }

@@ -20,7 +20,9 @@ char reason[REASON_SIZE];
 // Appends one line; a line that does not fit is left out whole.
 void append_line(const char* line) {
     const size_t n = std::strlen(line);
-    if (report_length + n + 2 > REPORT_SIZE) return;
+    if (report_length + n + 2 > REPORT_SIZE) {
+        return;
+    }
     std::memcpy(report + report_length, line, n);
     report_length += n;
     report[report_length++] = '\n';
@@ -56,7 +58,9 @@ void gfx_driver_report_begin_try() { reason[0] = '\0'; }
 void gfx_driver_report_try(const char* name, int flags, int rate, bool opened) {
     char line[REASON_SIZE + 80];
     char rate_text[24] = "";
-    if (rate > 0) std::snprintf(rate_text, sizeof rate_text, ", %d Hz", rate);
+    if (rate > 0) {
+        std::snprintf(rate_text, sizeof rate_text, ", %d Hz", rate);
+    }
     const char* answer = opened ? "opened" : (reason[0] ? reason : "could not open the screen");
     std::snprintf(line, sizeof line, "%s, %s%s: %s", name,
                   (flags & SCREEN_FULLSCREEN) ? "full screen" : "windowed", rate_text, answer);

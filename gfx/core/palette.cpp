@@ -98,7 +98,8 @@ void gfx_palette(int index, int colour, int green, int blue) {
     if (index >= 0) {
         uint32_t value = static_cast<uint32_t>(colour);
         if (green >= 0 && blue >= 0) {
-            value = (static_cast<uint32_t>(colour) >> 2) | (static_cast<uint32_t>(green) >> 2) << 8 |
+            value = (static_cast<uint32_t>(colour) >> 2) |
+                    (static_cast<uint32_t>(green) >> 2) << 8 |
                     (static_cast<uint32_t>(blue) >> 2) << 16;
         }
         gfx_palette_set_entry(index, value);

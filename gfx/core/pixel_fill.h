@@ -59,7 +59,8 @@ inline void fill_pixels(uint8_t* dest, uint32_t colour, size_t count, int bytes)
 
 // Fills `rows` rows of count pixels, the first at dest and each `pitch` bytes after the one
 // before: fill_pixels with the pattern and the choice of stores made once for the whole block.
-inline void fill_pixel_rows(uint8_t* dest, ptrdiff_t pitch, int rows, uint32_t colour, size_t count, int bytes) {
+inline void fill_pixel_rows(uint8_t* dest, ptrdiff_t pitch, int rows, uint32_t colour, size_t count,
+                            int bytes) {
     const size_t n = count * static_cast<size_t>(bytes);
     const uint64_t pattern = bytes == 1   ? (colour & 0xFFu) * 0x0101010101010101ull
                              : bytes == 2 ? (colour & 0xFFFFu) * 0x0001000100010001ull

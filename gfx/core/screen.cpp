@@ -30,8 +30,8 @@ int gfx_screen_res(int width, int height, int depth, int num_pages, int flags, i
     if (width <= 0 || height <= 0 || !depth_ok) {
         return rt_set_error(RT_ERR_ILLEGAL_CALL);
     }
-    const ScreenModeInfo row = {width,     height,    depth,     1, &PALETTE_256, &FONT_8X8,
-                                width / 8, height / 8};
+    const ScreenModeInfo row = {width,        height,    depth,     1,
+                                &PALETTE_256, &FONT_8X8, width / 8, height / 8};
     const int result = gfx_set_mode(&row, -1, depth, num_pages, refresh_rate, flags);
     if (result == 0) {
         rt_set_output_column(0);

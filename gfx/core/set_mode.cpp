@@ -87,8 +87,8 @@ int effective_depth(const ScreenModeInfo* info, int mode, int depth, int flags) 
 
 // Whether a mode row describes a screen this library can build.
 bool row_is_valid(const ScreenModeInfo* info, int depth) {
-    const bool depth_ok = depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16 ||
-                          depth == 32;
+    const bool depth_ok =
+        depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16 || depth == 32;
     return depth_ok && info->width > 0 && info->height > 0 &&
            (info->scanline_size == 1 || info->scanline_size == 2) && info->palette && info->font &&
            info->text_w >= 0 && info->text_h >= 0;
@@ -105,9 +105,7 @@ bool build_buffers(GfxContext* ctx, const ScreenModeInfo* info, int mode, int de
     ctx->default_palette = info->palette;
     ctx->scanline_size = info->scanline_size;
     ctx->font = info->font;
-    ctx->colour_mask = depth == 16   ? 0xFFFFu
-                       : depth == 32 ? 0xFFFFFFFFu
-                                     : (1u << depth) - 1u;
+    ctx->colour_mask = depth == 16 ? 0xFFFFu : depth == 32 ? 0xFFFFFFFFu : (1u << depth) - 1u;
     ctx->bytes_per_pixel = (depth + 7) / 8;
     if (ctx->width > INT_MAX / ctx->bytes_per_pixel) {
         return false;
@@ -115,7 +113,8 @@ bool build_buffers(GfxContext* ctx, const ScreenModeInfo* info, int mode, int de
     ctx->pitch = ctx->target_pitch = ctx->width * ctx->bytes_per_pixel;
 
     const auto height = static_cast<size_t>(ctx->height);
-    ctx->pages = static_cast<uint8_t**>(gfx_zalloc(static_cast<size_t>(num_pages), sizeof(uint8_t*)));
+    ctx->pages =
+        static_cast<uint8_t**>(gfx_zalloc(static_cast<size_t>(num_pages), sizeof(uint8_t*)));
     if (!ctx->pages) {
         return false;
     }

@@ -25,8 +25,8 @@ int gfx_text_pages_reset(int allocate) {
         return -1;
     }
     const size_t cells = static_cast<size_t>(ctx->text_w) * static_cast<size_t>(ctx->text_h);
-    auto** pages = static_cast<TextCell**>(
-        gfx_zalloc(static_cast<size_t>(ctx->num_pages), sizeof(TextCell*)));
+    auto** pages =
+        static_cast<TextCell**>(gfx_zalloc(static_cast<size_t>(ctx->num_pages), sizeof(TextCell*)));
     if (!pages) {
         return -1;
     }
@@ -61,8 +61,8 @@ void gfx_text_fill_cells(int x1, int y1, int x2, int y2, int page, int code, uin
     TextCell* cells = ctx->text_pages[page];
     for (int y = y1; y < y2; ++y) {
         for (int x = x1; x < x2; ++x) {
-            cells[static_cast<size_t>(y) * static_cast<size_t>(ctx->text_w) + static_cast<size_t>(x)] =
-                cell;
+            cells[static_cast<size_t>(y) * static_cast<size_t>(ctx->text_w) +
+                  static_cast<size_t>(x)] = cell;
         }
     }
 }

@@ -40,7 +40,7 @@ struct ScreenModeInfo {
 // ImageBuffer, the header of an image drawing can be redirected into, is qzgfx.h's.
 
 // The screen flags (SCREEN_FULLSCREEN ... SCREEN_NULL) are qzgfx.h's; this one is the library's.
-constexpr int SCREEN_CLOSING = static_cast<int>(0x80000000u);    // used by the exit hook only
+constexpr int SCREEN_CLOSING = static_cast<int>(0x80000000u); // used by the exit hook only
 
 // Markers for arguments a statement left out.
 constexpr int COORD_OMITTED = -32768;

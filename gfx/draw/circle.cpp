@@ -51,7 +51,8 @@ ArcRange make_arc(const Angle& start, const Angle& end, bool omitted, double sca
 
 // Draws the radius from the centre to the point of the ellipse at the angle as seen on the screen
 // (the curve's point whose direction, rows scaled by scan, is that angle).
-void draw_radius(const DrawTarget& t, const EllipseShape& e, double angle, double scan, uint32_t colour) {
+void draw_radius(const DrawTarget& t, const EllipseShape& e, double angle, double scan,
+                 uint32_t colour) {
     const double phi = std::atan2(e.a * std::sin(angle), e.b * scan * std::cos(angle));
     const auto ex = static_cast<int64_t>(std::llround(e.a * std::cos(phi)));
     const auto ey = static_cast<int64_t>(std::llround(-e.b * std::sin(phi)));
@@ -62,11 +63,12 @@ void draw_radius(const DrawTarget& t, const EllipseShape& e, double angle, doubl
 
 // Checks the arguments, resolves the centre, works out the radii from the radius and aspect and
 // draws the outline or the fill, then the radii asked for.
-int gfx_circle(float x, float y, float radius, uint32_t colour, float start, float end, float aspect, int flags) {
+int gfx_circle(float x, float y, float radius, uint32_t colour, float start, float end,
+               float aspect, int flags) {
     GfxContext* ctx = gfx_context;
-    if (!ctx || (flags & ~(GFX_STEP_FIRST | GFX_CIRCLE_FILLED)) || !std::isfinite(x) || !std::isfinite(y) ||
-        !std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(end) || !std::isfinite(aspect) ||
-        aspect < 0) {
+    if (!ctx || (flags & ~(GFX_STEP_FIRST | GFX_CIRCLE_FILLED)) || !std::isfinite(x) ||
+        !std::isfinite(y) || !std::isfinite(radius) || !std::isfinite(start) ||
+        !std::isfinite(end) || !std::isfinite(aspect) || aspect < 0) {
         return draw_fail();
     }
     const float last_x = ctx->last_x;

@@ -27,7 +27,9 @@ struct DrawTarget {
     uint8_t* at(int64_t x, int64_t y) const {
         return base + static_cast<ptrdiff_t>(y) * pitch + static_cast<ptrdiff_t>(x) * bytes;
     }
-    bool inside(int64_t x, int64_t y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+    bool inside(int64_t x, int64_t y) const {
+        return x >= left && x <= right && y >= top && y <= bottom;
+    }
     // Flags rows first .. last (inclusive) as changed when drawing on the visible page.
     void mark(int64_t first, int64_t last) const {
         if (dirty && first <= last) {

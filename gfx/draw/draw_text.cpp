@@ -31,8 +31,8 @@ const FontInfo* pick_font(const GfxContext* ctx, int font) {
 // Draws the glyph rows of count characters whose cells start at column x0 and row y0, visiting
 // only the view's part: rows in the view, and in each row the characters that reach into it.
 template <int bytes>
-void draw_glyphs(const DrawTarget& t, const FontInfo* font, const uint8_t* text, int64_t count, int64_t x0,
-                 int64_t y0, uint32_t colour) {
+void draw_glyphs(const DrawTarget& t, const FontInfo* font, const uint8_t* text, int64_t count,
+                 int64_t x0, int64_t y0, uint32_t colour) {
     const int64_t first_row = std::max<int64_t>(y0, t.top);
     const int64_t last_row = std::min<int64_t>(y0 + font->height - 1, t.bottom);
     const int64_t first_char = std::max<int64_t>(0, (t.left - x0) / GLYPH_WIDTH);

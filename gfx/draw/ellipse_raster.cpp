@@ -30,10 +30,11 @@ struct Quadrant {
     int64_t y_end; // Y: last row of the steep part
     int64_t x_cap; // no pixel lies further out than the rounded radii
     int64_t y_cap;
-    bool exact;      // a circle small enough for the tests in whole numbers:
-    int64_t limit4;  //   4 x^2 + (2y - 1)^2 <= floor(4 r^2), exactly x^2 + (y - 1/2)^2 <= r^2
+    bool exact;     // a circle small enough for the tests in whole numbers:
+    int64_t limit4; //   4 x^2 + (2y - 1)^2 <= floor(4 r^2), exactly x^2 + (y - 1/2)^2 <= r^2
 
-    explicit Quadrant(const EllipseShape& e) : a2(e.a * e.a), b2(e.b * e.b), ab2(a2 * b2), a(e.a), b(e.b) {
+    explicit Quadrant(const EllipseShape& e)
+        : a2(e.a * e.a), b2(e.b * e.b), ab2(a2 * b2), a(e.a), b(e.b) {
         const double diagonal = std::sqrt(a2 + b2);
         // The 45-degree point lies at (a^2, b^2) / diagonal; both parts reach one pixel past it,
         // so that they overlap where they meet and leave no gap between them.
@@ -103,14 +104,18 @@ struct Quadrant {
 
     // yx(x).
     int64_t row_at(int64_t x) const {
-        const double t = a > 0 ? 1.0 - (static_cast<double>(x) / a) * (static_cast<double>(x) / a) : 0.0;
-        return largest(b * std::sqrt(std::max(t, 0.0)) + 0.5, y_cap, [&](int64_t y) { return y <= 0 || row_reached(x, y); });
+        const double t =
+            a > 0 ? 1.0 - (static_cast<double>(x) / a) * (static_cast<double>(x) / a) : 0.0;
+        return largest(b * std::sqrt(std::max(t, 0.0)) + 0.5, y_cap,
+                       [&](int64_t y) { return y <= 0 || row_reached(x, y); });
     }
 
     // xy(y).
     int64_t column_at(int64_t y) const {
-        const double t = b > 0 ? 1.0 - (static_cast<double>(y) / b) * (static_cast<double>(y) / b) : 0.0;
-        return largest(a * std::sqrt(std::max(t, 0.0)) + 0.5, x_cap, [&](int64_t x) { return x <= 0 || column_reached(x, y); });
+        const double t =
+            b > 0 ? 1.0 - (static_cast<double>(y) / b) * (static_cast<double>(y) / b) : 0.0;
+        return largest(a * std::sqrt(std::max(t, 0.0)) + 0.5, x_cap,
+                       [&](int64_t x) { return x <= 0 || column_reached(x, y); });
     }
 
     // The last column whose row is at least k (k >= 1): -1 when none; yx(x) >= k means row k is
@@ -131,7 +136,8 @@ struct Quadrant {
         }
         const double w = a > 0 ? (static_cast<double>(k) - 0.5) / a : 2.0;
         const double estimate = b * std::sqrt(std::max(1.0 - w * w, 0.0));
-        return largest(estimate, UNBOUNDED, [&](int64_t y) { return y < 0 || column_reached(k, y); });
+        return largest(estimate, UNBOUNDED,
+                       [&](int64_t y) { return y < 0 || column_reached(k, y); });
     }
 };
 
@@ -154,8 +160,8 @@ QuadrantView quadrant_view(const DrawTarget& t, const EllipseShape& e, int sx, i
 
 // Stores the pixel at (x, y) from the centre of quadrant (sx, sy) when the arc keeps it.
 template <int bytes, bool arc_test>
-inline void plot(const DrawTarget& t, const EllipseShape& e, const ArcRange& arc, int sx, int sy, int64_t x,
-                 int64_t y, uint32_t colour) {
+inline void plot(const DrawTarget& t, const EllipseShape& e, const ArcRange& arc, int sx, int sy,
+                 int64_t x, int64_t y, uint32_t colour) {
     const int64_t dx = sx * x;
     const int64_t dy = sy * y;
     if (arc_test && !arc.contains(dx, dy)) {
@@ -170,8 +176,8 @@ inline void plot(const DrawTarget& t, const EllipseShape& e, const ArcRange& arc
 
 // The visible pixels of one quadrant: the flat part column by column, the steep part row by row.
 template <int bytes, bool arc_test>
-void outline_quadrant(const DrawTarget& t, const EllipseShape& e, const Quadrant& q, const ArcRange& arc, int sx,
-                      int sy, uint32_t colour) {
+void outline_quadrant(const DrawTarget& t, const EllipseShape& e, const Quadrant& q,
+                      const ArcRange& arc, int sx, int sy, uint32_t colour) {
     const QuadrantView v = quadrant_view(t, e, sx, sy);
     if (v.xa > v.xb || v.ya > v.yb) {
         return;
@@ -222,7 +228,8 @@ inline void plot_four(uint8_t* c, ptrdiff_t pitch, int64_t x, int64_t y, uint32_
 // An ellipse wholly in the view, without an arc: the four quadrants walked together, with no
 // clipping to work out; every row from the top to the bottom of the ellipse gets pixels.
 template <int bytes>
-void outline_inside(const DrawTarget& t, const EllipseShape& e, const Quadrant& q, uint32_t colour) {
+void outline_inside(const DrawTarget& t, const EllipseShape& e, const Quadrant& q,
+                    uint32_t colour) {
     uint8_t* c = t.at(e.cx, e.cy);
     int64_t y = q.row_at(0);
     t.mark(e.cy - y, e.cy + y);
@@ -301,8 +308,8 @@ private:
 
 // Fills one row of the ellipse, columns cx - r .. cx + r clipped to the view.
 template <int bytes, bool arc_test>
-inline void fill_row(const DrawTarget& t, const EllipseShape& e, const ArcRange& arc, int64_t py, int64_t r,
-                     uint32_t colour) {
+inline void fill_row(const DrawTarget& t, const EllipseShape& e, const ArcRange& arc, int64_t py,
+                     int64_t r, uint32_t colour) {
     const int64_t x1 = std::max<int64_t>(e.cx - r, t.left);
     const int64_t x2 = std::min<int64_t>(e.cx + r, t.right);
     if (x1 > x2) {
@@ -399,8 +406,12 @@ void filled(const DrawTarget& t, const EllipseShape& e, uint32_t colour, const A
     if (!any_below && !any_above) {
         return;
     }
-    const int64_t first = !any_below ? above_first : !any_above ? below_first : std::min(below_first, above_first);
-    const int64_t last = !any_below ? above_last : !any_above ? below_last : std::max(below_last, above_last);
+    const int64_t first = !any_below   ? above_first
+                          : !any_above ? below_first
+                                       : std::min(below_first, above_first);
+    const int64_t last = !any_below   ? above_last
+                         : !any_above ? below_last
+                                      : std::max(below_last, above_last);
     RowExtent rows(q, first);
     for (int64_t y = first; y <= last; ++y, rows.next()) {
         const int64_t r = rows.extent();
@@ -441,14 +452,16 @@ void dispatch(const DrawTarget& t, const EllipseShape& e, uint32_t colour, const
 
 template <int bytes, bool arc_test>
 struct OutlineOp {
-    static void run(const DrawTarget& t, const EllipseShape& e, uint32_t colour, const ArcRange& arc) {
+    static void run(const DrawTarget& t, const EllipseShape& e, uint32_t colour,
+                    const ArcRange& arc) {
         outline<bytes, arc_test>(t, e, colour, arc);
     }
 };
 
 template <int bytes, bool arc_test>
 struct FilledOp {
-    static void run(const DrawTarget& t, const EllipseShape& e, uint32_t colour, const ArcRange& arc) {
+    static void run(const DrawTarget& t, const EllipseShape& e, uint32_t colour,
+                    const ArcRange& arc) {
         filled<bytes, arc_test>(t, e, colour, arc);
     }
 };
@@ -471,10 +484,12 @@ bool ArcRange::contains(int64_t dx, int64_t dy) const {
     return !(cross(end_x, end_y, vx, vy) > 0 && cross(vx, vy, start_x, start_y) > 0);
 }
 
-void draw_ellipse_outline(const DrawTarget& target, const EllipseShape& e, uint32_t colour, const ArcRange& arc) {
+void draw_ellipse_outline(const DrawTarget& target, const EllipseShape& e, uint32_t colour,
+                          const ArcRange& arc) {
     dispatch<OutlineOp>(target, e, colour, arc);
 }
 
-void draw_ellipse_filled(const DrawTarget& target, const EllipseShape& e, uint32_t colour, const ArcRange& arc) {
+void draw_ellipse_filled(const DrawTarget& target, const EllipseShape& e, uint32_t colour,
+                         const ArcRange& arc) {
     dispatch<FilledOp>(target, e, colour, arc);
 }

@@ -31,8 +31,10 @@ struct ArcRange {
 // Draws the outline: in every quadrant, one pixel per column where the curve is at most 45
 // degrees steep and one per row where it is steeper, each the curve's position rounded to the
 // nearest pixel; only pixels in the view (and in the arc) are visited.
-void draw_ellipse_outline(const DrawTarget& target, const EllipseShape& e, uint32_t colour, const ArcRange& arc);
+void draw_ellipse_outline(const DrawTarget& target, const EllipseShape& e, uint32_t colour,
+                          const ArcRange& arc);
 
 // Fills every row between the outline's outermost pixels, outline included (for an arc only the
 // pixels in the arc: a pie). Rows outside the view are not visited.
-void draw_ellipse_filled(const DrawTarget& target, const EllipseShape& e, uint32_t colour, const ArcRange& arc);
+void draw_ellipse_filled(const DrawTarget& target, const EllipseShape& e, uint32_t colour,
+                         const ArcRange& arc);

@@ -28,8 +28,7 @@ int gfx_get(float x1, float y1, float x2, float y2, ImageBuffer* image, int step
     }
     const ImageRecord* record = image_lookup(image);
     if (!record || record->depth != ctx->depth || !image_target_matches(ctx->target, ctx->depth) ||
-        !std::isfinite(x1) || !std::isfinite(y1) ||
-        !std::isfinite(x2) || !std::isfinite(y2)) {
+        !std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
         return rt_set_error(RT_ERR_ILLEGAL_CALL);
     }
     gfx_resolve_step(step_kind(step), &x1, &y1, &x2, &y2);
@@ -40,7 +39,8 @@ int gfx_get(float x1, float y1, float x2, float y2, ImageBuffer* image, int step
     const int64_t width = int64_t{bx} - ax + 1;
     const int64_t height = int64_t{by} - ay + 1;
     if (ax < ctx->view_x || ay < ctx->view_y || int64_t{bx} >= int64_t{ctx->view_x} + ctx->view_w ||
-        int64_t{by} >= int64_t{ctx->view_y} + ctx->view_h || width > record->width || height > record->height) {
+        int64_t{by} >= int64_t{ctx->view_y} + ctx->view_h || width > record->width ||
+        height > record->height) {
         return rt_set_error(RT_ERR_ILLEGAL_CALL);
     }
     const std::size_t bpp = static_cast<std::size_t>(ctx->bytes_per_pixel);

@@ -15,8 +15,10 @@
 namespace {
 
 // Whether the arguments describe a put this screen can do.
-bool valid_put(const GfxContext* ctx, const ImageRecord* record, const ImageBuffer* image, int mode, int alpha) {
-    if (!record || record->depth != ctx->depth || image == ctx->target || !image_target_matches(ctx->target, ctx->depth)) {
+bool valid_put(const GfxContext* ctx, const ImageRecord* record, const ImageBuffer* image, int mode,
+               int alpha) {
+    if (!record || record->depth != ctx->depth || image == ctx->target ||
+        !image_target_matches(ctx->target, ctx->depth)) {
         return false;
     }
     if (mode == GFX_PUT_ALPHA) {
@@ -44,18 +46,22 @@ int gfx_put(float x, float y, const ImageBuffer* image, int mode, int alpha) {
     gfx_map_coords(x, y, &px, &py);
     const int64_t left = std::max<int64_t>(px, ctx->view_x);
     const int64_t top = std::max<int64_t>(py, ctx->view_y);
-    const int64_t right = std::min<int64_t>(int64_t{px} + record->width, int64_t{ctx->view_x} + ctx->view_w);
-    const int64_t bottom = std::min<int64_t>(int64_t{py} + record->height, int64_t{ctx->view_y} + ctx->view_h);
+    const int64_t right =
+        std::min<int64_t>(int64_t{px} + record->width, int64_t{ctx->view_x} + ctx->view_w);
+    const int64_t bottom =
+        std::min<int64_t>(int64_t{py} + record->height, int64_t{ctx->view_y} + ctx->view_h);
     if (left >= right || top >= bottom || (mode == GFX_PUT_ALPHA && alpha == 0)) {
         return 0;
     }
     const PutRectFn draw = put_rect_routine(mode, ctx->bytes_per_pixel, cpu_isa());
     const std::size_t bpp = static_cast<std::size_t>(ctx->bytes_per_pixel);
     const std::size_t image_pitch = static_cast<std::size_t>(record->width) * bpp;
-    const bool shown = !(ctx->flags & CTX_TARGET_IMAGE) && ctx->pages[ctx->work_page] == ctx->visible_buffer;
+    const bool shown =
+        !(ctx->flags & CTX_TARGET_IMAGE) && ctx->pages[ctx->work_page] == ctx->visible_buffer;
     const PutRect rect{ctx->rows + top,
                        static_cast<std::size_t>(left) * bpp,
-                       reinterpret_cast<const uint8_t*>(image + 1) + static_cast<std::size_t>(top - py) * image_pitch +
+                       reinterpret_cast<const uint8_t*>(image + 1) +
+                           static_cast<std::size_t>(top - py) * image_pitch +
                            static_cast<std::size_t>(left - px) * bpp,
                        image_pitch,
                        static_cast<int>(right - left),

@@ -19,10 +19,10 @@ struct PutRect {
     std::size_t x_bytes;  // bytes from a target row's start to the first covered pixel
     const uint8_t* src;   // the image's first visible pixel
     std::size_t src_pitch;
-    int count;            // pixels per row
-    int height;           // rows
+    int count;  // pixels per row
+    int height; // rows
     PutArgs args;
-    uint8_t* written;     // null, or one flag per row set to 1 where a pixel was written
+    uint8_t* written; // null, or one flag per row set to 1 where a pixel was written
 };
 
 // Draws the rectangle. A row counts as written unless every pixel in it was skipped (the mask

@@ -24,7 +24,7 @@ bool bit_row(uint8_t* dst, const uint8_t* src, int count, const PutArgs& args) {
     for (int x = 0; x < count; ++x) {
         const T s = put_load<T>(src + x * BYTES);
         const T d = put_load<T>(dst + x * BYTES);
-        const T r = MODE == GFX_PUT_XOR ? static_cast<T>(d ^ s)
+        const T r = MODE == GFX_PUT_XOR   ? static_cast<T>(d ^ s)
                     : MODE == GFX_PUT_AND ? static_cast<T>(d & s)
                     : MODE == GFX_PUT_OR  ? static_cast<T>(d | s)
                                           : static_cast<T>(~s);
@@ -37,14 +37,22 @@ bool bit_row(uint8_t* dst, const uint8_t* src, int count, const PutArgs& args) {
 template <int BYTES>
 PutRectFn scalar_for(int mode) {
     switch (mode) {
-    case GFX_PUT_COPY: return put_rect_rows<copy_row<BYTES>>;
-    case GFX_PUT_TRANSPARENT: return put_rect_rows<put_transparent_row<BYTES>>;
-    case GFX_PUT_XOR: return put_rect_rows<bit_row<BYTES, GFX_PUT_XOR>>;
-    case GFX_PUT_AND: return put_rect_rows<bit_row<BYTES, GFX_PUT_AND>>;
-    case GFX_PUT_OR: return put_rect_rows<bit_row<BYTES, GFX_PUT_OR>>;
-    case GFX_PUT_INVERT: return put_rect_rows<bit_row<BYTES, GFX_PUT_INVERT>>;
-    case GFX_PUT_ALPHA: return BYTES == 4 ? put_rect_rows<put_alpha_row> : nullptr;
-    default: return nullptr;
+    case GFX_PUT_COPY:
+        return put_rect_rows<copy_row<BYTES>>;
+    case GFX_PUT_TRANSPARENT:
+        return put_rect_rows<put_transparent_row<BYTES>>;
+    case GFX_PUT_XOR:
+        return put_rect_rows<bit_row<BYTES, GFX_PUT_XOR>>;
+    case GFX_PUT_AND:
+        return put_rect_rows<bit_row<BYTES, GFX_PUT_AND>>;
+    case GFX_PUT_OR:
+        return put_rect_rows<bit_row<BYTES, GFX_PUT_OR>>;
+    case GFX_PUT_INVERT:
+        return put_rect_rows<bit_row<BYTES, GFX_PUT_INVERT>>;
+    case GFX_PUT_ALPHA:
+        return BYTES == 4 ? put_rect_rows<put_alpha_row> : nullptr;
+    default:
+        return nullptr;
     }
 }
 
@@ -52,10 +60,14 @@ PutRectFn scalar_for(int mode) {
 
 PutRectFn put_rect_scalar(int mode, int bytes_per_pixel) {
     switch (bytes_per_pixel) {
-    case 1: return scalar_for<1>(mode);
-    case 2: return scalar_for<2>(mode);
-    case 4: return scalar_for<4>(mode);
-    default: return nullptr;
+    case 1:
+        return scalar_for<1>(mode);
+    case 2:
+        return scalar_for<2>(mode);
+    case 4:
+        return scalar_for<4>(mode);
+    default:
+        return nullptr;
     }
 }
 

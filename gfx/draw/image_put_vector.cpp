@@ -45,7 +45,8 @@ PUT_AVX2 inline __m256i mask_lanes_256(__m256i s) {
 // GFX_PUT_TRANSPARENT, 16 bytes a step: an opaque block is stored as it is, a wholly
 // transparent one skipped, a mixed one merged with the target.
 template <int BYTES>
-PUT_SSE2 inline bool transparent_sse2(uint8_t* dst, const uint8_t* src, int count, const PutArgs& args) {
+PUT_SSE2 inline bool transparent_sse2(uint8_t* dst, const uint8_t* src, int count,
+                                      const PutArgs& args) {
     constexpr int STEP = 16 / BYTES;
     bool any = false;
     int x = 0;
@@ -57,7 +58,9 @@ PUT_SSE2 inline bool transparent_sse2(uint8_t* dst, const uint8_t* src, int coun
             continue;
         }
         __m128i* d = reinterpret_cast<__m128i*>(dst + x * BYTES);
-        const __m128i out = bits == 0 ? s : _mm_or_si128(_mm_and_si128(m, _mm_loadu_si128(d)), _mm_andnot_si128(m, s));
+        const __m128i out =
+            bits == 0 ? s
+                      : _mm_or_si128(_mm_and_si128(m, _mm_loadu_si128(d)), _mm_andnot_si128(m, s));
         _mm_storeu_si128(d, out);
         any = true;
     }
@@ -67,7 +70,8 @@ PUT_SSE2 inline bool transparent_sse2(uint8_t* dst, const uint8_t* src, int coun
 
 // The same, 32 bytes a step.
 template <int BYTES>
-PUT_AVX2 inline bool transparent_avx2(uint8_t* dst, const uint8_t* src, int count, const PutArgs& args) {
+PUT_AVX2 inline bool transparent_avx2(uint8_t* dst, const uint8_t* src, int count,
+                                      const PutArgs& args) {
     constexpr int STEP = 32 / BYTES;
     bool any = false;
     int x = 0;
@@ -90,14 +94,16 @@ PUT_AVX2 inline bool transparent_avx2(uint8_t* dst, const uint8_t* src, int coun
 // Blends 16-bit lanes: (s * a + d * (255 - a)) / 255 rounded to nearest, exact for 8-bit values.
 PUT_SSE2 inline __m128i blend_lanes_128(__m128i s, __m128i d, __m128i a) {
     const __m128i inverse = _mm_sub_epi16(_mm_set1_epi16(255), a);
-    __m128i t = _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(s, a), _mm_mullo_epi16(d, inverse)), _mm_set1_epi16(128));
+    __m128i t = _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(s, a), _mm_mullo_epi16(d, inverse)),
+                              _mm_set1_epi16(128));
     return _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
 }
 
 PUT_AVX2 inline __m256i blend_lanes_256(__m256i s, __m256i d, __m256i a) {
     const __m256i inverse = _mm256_sub_epi16(_mm256_set1_epi16(255), a);
-    __m256i t = _mm256_add_epi16(_mm256_add_epi16(_mm256_mullo_epi16(s, a), _mm256_mullo_epi16(d, inverse)),
-                                 _mm256_set1_epi16(128));
+    __m256i t =
+        _mm256_add_epi16(_mm256_add_epi16(_mm256_mullo_epi16(s, a), _mm256_mullo_epi16(d, inverse)),
+                         _mm256_set1_epi16(128));
     return _mm256_srli_epi16(_mm256_add_epi16(t, _mm256_srli_epi16(t, 8)), 8);
 }
 
@@ -120,7 +126,8 @@ PUT_SSE2 inline bool alpha_sse2(uint8_t* dst, const uint8_t* src, int count, con
     int x = 0;
     for (; x + 4 <= count; x += 4) {
         const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + 4 * x));
-        if (args.alpha < 0 && _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(s, top), zero)) == 0xFFFF) {
+        if (args.alpha < 0 &&
+            _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(s, top), zero)) == 0xFFFF) {
             continue;
         }
         __m128i* dp = reinterpret_cast<__m128i*>(dst + 4 * x);
@@ -148,7 +155,8 @@ PUT_AVX2 inline bool alpha_avx2(uint8_t* dst, const uint8_t* src, int count, con
     int x = 0;
     for (; x + 8 <= count; x += 8) {
         const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + 4 * x));
-        if (args.alpha < 0 && static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_and_si256(s, top), zero))) == 0xFFFFFFFFu) {
+        if (args.alpha < 0 && static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi32(
+                                  _mm256_and_si256(s, top), zero))) == 0xFFFFFFFFu) {
             continue;
         }
         __m256i* dp = reinterpret_cast<__m256i*>(dst + 4 * x);
@@ -160,7 +168,8 @@ PUT_AVX2 inline bool alpha_avx2(uint8_t* dst, const uint8_t* src, int count, con
         const __m256i lo = blend_lanes_256(s_lo, _mm256_unpacklo_epi8(d, zero), a_lo);
         const __m256i hi = blend_lanes_256(s_hi, _mm256_unpackhi_epi8(d, zero), a_hi);
         const __m256i blended = _mm256_packus_epi16(lo, hi);
-        _mm256_storeu_si256(dp, _mm256_or_si256(_mm256_andnot_si256(top, blended), _mm256_and_si256(top, d)));
+        _mm256_storeu_si256(
+            dp, _mm256_or_si256(_mm256_andnot_si256(top, blended), _mm256_and_si256(top, d)));
         any = true;
     }
     const bool tail = alpha_sse2(dst + 4 * x, src + 4 * x, count - x, args);

@@ -21,7 +21,8 @@ int step_kind(int step) {
 
 // The box with corners (x1, y1) and (x2, y2), outlined in the style or filled, through the view's
 // own box drawing.
-void draw_box(int64_t x1, int64_t y1, int64_t x2, int64_t y2, uint32_t colour, bool filled, uint16_t style) {
+void draw_box(int64_t x1, int64_t y1, int64_t x2, int64_t y2, uint32_t colour, bool filled,
+              uint16_t style) {
     int ix1 = static_cast<int>(x1);
     int iy1 = static_cast<int>(y1);
     int ix2 = static_cast<int>(x2);
@@ -34,10 +35,12 @@ void draw_box(int64_t x1, int64_t y1, int64_t x2, int64_t y2, uint32_t colour, b
 
 // Resolves the points (the last point for an omitted start, then the step bits), maps them to
 // pixels and draws the shape; the second point becomes the last point.
-int gfx_line(float x1, float y1, float x2, float y2, uint32_t colour, int shape, uint16_t style, int step) {
+int gfx_line(float x1, float y1, float x2, float y2, uint32_t colour, int shape, uint16_t style,
+             int step) {
     GfxContext* ctx = gfx_context;
-    if (!ctx || shape < GFX_LINE || shape > GFX_BOX_FILLED || (step & ~(GFX_STEP_FIRST | GFX_STEP_SECOND)) ||
-        !std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
+    if (!ctx || shape < GFX_LINE || shape > GFX_BOX_FILLED ||
+        (step & ~(GFX_STEP_FIRST | GFX_STEP_SECOND)) || !std::isfinite(x1) || !std::isfinite(y1) ||
+        !std::isfinite(x2) || !std::isfinite(y2)) {
         return draw_fail();
     }
     if (x1 == GFX_OMITTED && y1 == GFX_OMITTED) {

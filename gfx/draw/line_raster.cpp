@@ -29,7 +29,8 @@ int64_t first_step_reaching(const LineWalk& w, int64_t k) {
         return 0;
     }
     const auto d = static_cast<uint64_t>(w.length);
-    return static_cast<int64_t>(ceil_div(d * static_cast<uint64_t>(2 * k - 1), 2 * static_cast<uint64_t>(w.rise)));
+    return static_cast<int64_t>(
+        ceil_div(d * static_cast<uint64_t>(2 * k - 1), 2 * static_cast<uint64_t>(w.rise)));
 }
 
 // The last step whose minor offset is at most k (0 <= k <= A).
@@ -38,13 +39,15 @@ int64_t last_step_within(const LineWalk& w, int64_t k) {
         return w.length;
     }
     const auto d = static_cast<uint64_t>(w.length);
-    return static_cast<int64_t>(ceil_div(d * static_cast<uint64_t>(2 * k + 1), 2 * static_cast<uint64_t>(w.rise))) - 1;
+    return static_cast<int64_t>(
+               ceil_div(d * static_cast<uint64_t>(2 * k + 1), 2 * static_cast<uint64_t>(w.rise))) -
+           1;
 }
 
 // The walk's visible steps first .. last on the view's ranges of the major and minor axes.
 // False when none is visible.
-bool visible_steps(const LineWalk& w, int64_t major_lo, int64_t major_hi, int64_t minor_lo, int64_t minor_hi,
-                   int64_t* first, int64_t* last) {
+bool visible_steps(const LineWalk& w, int64_t major_lo, int64_t major_hi, int64_t minor_lo,
+                   int64_t minor_hi, int64_t* first, int64_t* last) {
     int64_t lo = std::max<int64_t>(0, major_lo - w.major0);
     int64_t hi = std::min<int64_t>(w.length, major_hi - w.major0);
     // The minor offsets that stay in the view.
@@ -66,7 +69,8 @@ bool visible_steps(const LineWalk& w, int64_t major_lo, int64_t major_hi, int64_
 
 // Walks steps first .. last, storing pixels of type-size `bytes` and marking their rows.
 template <int bytes, bool styled>
-void walk(const DrawTarget& t, const LineWalk& w, int64_t first, int64_t last, uint32_t colour, uint16_t style) {
+void walk(const DrawTarget& t, const LineWalk& w, int64_t first, int64_t last, uint32_t colour,
+          uint16_t style) {
     const auto d2 = static_cast<uint64_t>(2 * w.length);
     const uint64_t start = 2 * static_cast<uint64_t>(first) * static_cast<uint64_t>(w.rise) +
                            static_cast<uint64_t>(w.length);
@@ -114,8 +118,8 @@ void walk(const DrawTarget& t, const LineWalk& w, int64_t first, int64_t last, u
 
 // The walk for a solid line or for one with a style.
 template <int bytes>
-void walk_styled_or_not(const DrawTarget& t, const LineWalk& w, int64_t first, int64_t last, uint32_t colour,
-                        uint16_t style) {
+void walk_styled_or_not(const DrawTarget& t, const LineWalk& w, int64_t first, int64_t last,
+                        uint32_t colour, uint16_t style) {
     if (style == 0xFFFF) {
         walk<bytes, false>(t, w, first, last, colour, style);
     } else {
@@ -126,8 +130,8 @@ void walk_styled_or_not(const DrawTarget& t, const LineWalk& w, int64_t first, i
 } // namespace
 
 // Puts the line in walking order, clips it on the formula and walks the visible steps.
-void draw_line_pixels(const DrawTarget& target, int64_t x1, int64_t y1, int64_t x2, int64_t y2, uint32_t colour,
-                      uint16_t style) {
+void draw_line_pixels(const DrawTarget& target, int64_t x1, int64_t y1, int64_t x2, int64_t y2,
+                      uint32_t colour, uint16_t style) {
     const int64_t dx = x2 - x1;
     const int64_t dy = y2 - y1;
     const bool x_major = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);

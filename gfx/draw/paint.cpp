@@ -123,8 +123,8 @@ public:
     FilledBits(const DrawTarget& t, bool needed) : left_(t.left), top_(t.top) {
         if (needed) {
             words_per_row_ = (static_cast<size_t>(t.right - t.left) + 64) / 64;
-            bits_ = static_cast<uint64_t*>(
-                std::calloc(words_per_row_ * static_cast<size_t>(t.bottom - t.top + 1), sizeof(uint64_t)));
+            bits_ = static_cast<uint64_t*>(std::calloc(
+                words_per_row_ * static_cast<size_t>(t.bottom - t.top + 1), sizeof(uint64_t)));
             failed_ = bits_ == nullptr;
         }
     }

@@ -28,8 +28,8 @@ int gfx_window_coords(float x1, float y1, float x2, float y2, int screen) {
         ctx->flags &= ~(CTX_WINDOW_COORDS | CTX_SCREEN_COORDS);
         return 0;
     }
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) || x1 == x2 ||
-        y1 == y2) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
+        x1 == x2 || y1 == y2) {
         return draw_fail();
     }
     if (x2 < x1) {

@@ -13,13 +13,12 @@ namespace {
 unsigned wait_for_input(int ms) { return win32_wait_for_pass(dx.key_event, ms); }
 
 // The DirectDraw steps of the display thread's passes: the keyboard is DirectInput's.
-constexpr Win32SoftwareDriver DX_SOFTWARE = {.mode = {.enter_mode = dx_enter_mode,
-                                                      .leave_mode = dx_leave_mode,
-                                                      .paint = dx_paint},
-                                             .wait = wait_for_input,
-                                             .prepare = dx_prepare,
-                                             .present_span = dx_present_span,
-                                             .read_keyboard = dx_sample_keyboard};
+constexpr Win32SoftwareDriver DX_SOFTWARE = {
+    .mode = {.enter_mode = dx_enter_mode, .leave_mode = dx_leave_mode, .paint = dx_paint},
+    .wait = wait_for_input,
+    .prepare = dx_prepare,
+    .present_span = dx_present_span,
+    .read_keyboard = dx_sample_keyboard};
 
 } // namespace
 
@@ -41,7 +40,9 @@ void dx_wait_vsync() {
         InterlockedExchange(&dx.vsync_requested, 1);
     }
     win32_unlock();
-    if (!event) return;
+    if (!event) {
+        return;
+    }
     ddraw->WaitForVerticalBlank(DDWAITVB_BLOCKBEGIN, nullptr);
     SetEvent(event);
     CloseHandle(event);

@@ -13,13 +13,21 @@ constexpr HRESULT ENUM_GO_ON = DDENUMRET_OK;
 // Appends a mode of the list's depth, counting a 16-bit mode with a 5-5-5 layout as 15 bits.
 HRESULT WINAPI dx_enum_mode(DDSURFACEDESC* desc, void* context) {
     auto* list = static_cast<DxModeList*>(context);
-    if (!desc || !list) return ENUM_GO_ON;
+    if (!desc || !list) {
+        return ENUM_GO_ON;
+    }
     int bits = static_cast<int>(desc->ddpfPixelFormat.dwRGBBitCount);
-    if (bits == 16 && desc->ddpfPixelFormat.dwGBitMask == 0x3E0) bits = 15;
-    if (bits != list->depth) return ENUM_GO_ON;
+    if (bits == 16 && desc->ddpfPixelFormat.dwGBitMask == 0x3E0) {
+        bits = 15;
+    }
+    if (bits != list->depth) {
+        return ENUM_GO_ON;
+    }
     auto* grown = static_cast<uint32_t*>(
         std::realloc(list->modes, static_cast<size_t>(list->count + 1) * sizeof *list->modes));
-    if (!grown) return ENUM_GO_ON;
+    if (!grown) {
+        return ENUM_GO_ON;
+    }
     list->modes = grown;
     list->modes[list->count++] = (desc->dwWidth << 16) | desc->dwHeight;
     return ENUM_GO_ON;
@@ -32,11 +40,15 @@ uint32_t* dx_fetch_modes(int depth, int* count) {
     HMODULE library = nullptr;
     win32_lock();
     IDirectDraw2* ddraw = dx.ddraw;
-    if (ddraw) ddraw->AddRef();
+    if (ddraw) {
+        ddraw->AddRef();
+    }
     win32_unlock();
     if (!ddraw) {
         library = LoadLibraryA("ddraw.dll");
-        if (!library) return nullptr;
+        if (!library) {
+            return nullptr;
+        }
         ddraw = dx_create_ddraw(library);
         if (!ddraw) {
             FreeLibrary(library);
@@ -49,7 +61,11 @@ uint32_t* dx_fetch_modes(int depth, int* count) {
         list = DxModeList{depth, 0, nullptr};
     }
     ddraw->Release();
-    if (library) FreeLibrary(library);
-    if (count) *count = list.count;
+    if (library) {
+        FreeLibrary(library);
+    }
+    if (count) {
+        *count = list.count;
+    }
     return list.modes;
 }

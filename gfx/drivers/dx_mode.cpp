@@ -24,7 +24,9 @@ F library_entry(HMODULE library, const char* name) {
 // Releases a COM interface if held and forgets it.
 template <typename T>
 void release(T*& object) {
-    if (object) object->Release();
+    if (object) {
+        object->Release();
+    }
     object = nullptr;
 }
 
@@ -39,15 +41,19 @@ bool set_display_mode(void*, int width, int height, int depth, int refresh_rate,
 // screen's width: the first standard height that fits, at the depth or its twin. The framebuffer
 // is centred vertically in a taller mode.
 bool enter_fullscreen() {
-    win32_window.hwnd = CreateWindowExA(0, win32_window.class_name, win32_window.title,
-                                        FULLSCREEN_STYLE, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                                        GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                                        win32_window.hinstance, nullptr);
-    if (!win32_window.hwnd) return false;
-    if (FAILED(dx.ddraw->SetCooperativeLevel(win32_window.hwnd, FULLSCREEN_LEVEL))) return false;
-    const int found = dx_search_display_mode(win32_window.width, win32_window.height,
-                                             win32_window.depth, win32_window.refresh_rate,
-                                             set_display_mode, nullptr);
+    win32_window.hwnd =
+        CreateWindowExA(0, win32_window.class_name, win32_window.title, FULLSCREEN_STYLE, 0, 0,
+                        GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                        nullptr, win32_window.hinstance, nullptr);
+    if (!win32_window.hwnd) {
+        return false;
+    }
+    if (FAILED(dx.ddraw->SetCooperativeLevel(win32_window.hwnd, FULLSCREEN_LEVEL))) {
+        return false;
+    }
+    const int found =
+        dx_search_display_mode(win32_window.width, win32_window.height, win32_window.depth,
+                               win32_window.refresh_rate, set_display_mode, nullptr);
     if (found < 0) {
         gfx_driver_refuse("found no display mode of %d x %d (or taller) at %d bits",
                           win32_window.width, win32_window.height, win32_window.depth);
@@ -61,11 +67,21 @@ bool enter_fullscreen() {
 // switching is off, shared with other programs and clipped to the window's visible parts.
 bool enter_windowed() {
     DWORD style = WS_VISIBLE | WINDOWED_FRAME;
-    if (win32_window.flags & SCREEN_NO_SWITCH) style &= ~static_cast<DWORD>(WS_MAXIMIZEBOX);
-    if (!win32_create_centred_window(style)) return false;
-    if (FAILED(dx.ddraw->SetCooperativeLevel(win32_window.hwnd, DDSCL_NORMAL))) return false;
-    if (FAILED(dx.ddraw->CreateClipper(0, &dx.clipper, nullptr))) return false;
-    if (FAILED(dx.clipper->SetHWnd(0, win32_window.hwnd))) return false;
+    if (win32_window.flags & SCREEN_NO_SWITCH) {
+        style &= ~static_cast<DWORD>(WS_MAXIMIZEBOX);
+    }
+    if (!win32_create_centred_window(style)) {
+        return false;
+    }
+    if (FAILED(dx.ddraw->SetCooperativeLevel(win32_window.hwnd, DDSCL_NORMAL))) {
+        return false;
+    }
+    if (FAILED(dx.ddraw->CreateClipper(0, &dx.clipper, nullptr))) {
+        return false;
+    }
+    if (FAILED(dx.clipper->SetHWnd(0, win32_window.hwnd))) {
+        return false;
+    }
     dx.y_offset = 0;
     return true;
 }
@@ -77,12 +93,16 @@ bool create_surfaces() {
     desc.dwSize = sizeof desc;
     desc.dwFlags = DDSD_CAPS;
     desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE;
-    if (FAILED(dx.ddraw->CreateSurface(&desc, &dx.primary, nullptr))) return false;
+    if (FAILED(dx.ddraw->CreateSurface(&desc, &dx.primary, nullptr))) {
+        return false;
+    }
     if (dx.fullscreen) {
         dx.target = dx.primary;
         return true;
     }
-    if (FAILED(dx.primary->SetClipper(dx.clipper))) return false;
+    if (FAILED(dx.primary->SetClipper(dx.clipper))) {
+        return false;
+    }
     desc = DDSURFACEDESC{};
     desc.dwSize = sizeof desc;
     desc.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
@@ -97,7 +117,9 @@ bool create_surfaces() {
 bool choose_pixel_format() {
     DDPIXELFORMAT format{};
     format.dwSize = sizeof format;
-    if (FAILED(dx.primary->GetPixelFormat(&format)) || !(format.dwFlags & DDPF_RGB)) return false;
+    if (FAILED(dx.primary->GetPixelFormat(&format)) || !(format.dwFlags & DDPF_RGB)) {
+        return false;
+    }
     int bits = static_cast<int>(format.dwRGBBitCount);
     int red_low = 0;
     if (bits == 8) {
@@ -105,29 +127,48 @@ bool choose_pixel_format() {
                                            win32_window.palette_entries, &dx.palette, nullptr))) {
             return false;
         }
-        if (FAILED(dx.primary->SetPalette(dx.palette))) return false;
+        if (FAILED(dx.primary->SetPalette(dx.palette))) {
+            return false;
+        }
         win32_window.palette_dirty = 0;
     } else if (bits == 16) {
-        if (format.dwGBitMask == 0x3E0) bits = 15;
-        if (format.dwRBitMask == 0x1F) red_low = 1;
+        if (format.dwGBitMask == 0x3E0) {
+            bits = 15;
+        }
+        if (format.dwRBitMask == 0x1F) {
+            red_low = 1;
+        }
     } else if (bits >= 24) {
-        if (format.dwRBitMask == 0xFF) red_low = 1;
+        if (format.dwRBitMask == 0xFF) {
+            red_low = 1;
+        }
     }
     win32_window.blitter = select_blitter(bits, red_low);
-    if (!win32_window.blitter) gfx_driver_refuse("has no blitter for a %d-bit display", bits);
+    if (!win32_window.blitter) {
+        gfx_driver_refuse("has no blitter for a %d-bit display", bits);
+    }
     return win32_window.blitter != nullptr;
 }
 
 // Loads both libraries and makes the DirectDraw and DirectInput objects.
 bool create_objects() {
     dx.ddraw_library = LoadLibraryA("ddraw.dll");
-    if (!dx.ddraw_library) return false;
+    if (!dx.ddraw_library) {
+        return false;
+    }
     dx.dinput_library = LoadLibraryA("dinput.dll");
-    if (!dx.dinput_library) return false;
-    auto dinput_create = library_entry<DxDirectInputCreateFn>(dx.dinput_library, "DirectInputCreateA");
-    if (!dinput_create) return false;
+    if (!dx.dinput_library) {
+        return false;
+    }
+    auto dinput_create =
+        library_entry<DxDirectInputCreateFn>(dx.dinput_library, "DirectInputCreateA");
+    if (!dinput_create) {
+        return false;
+    }
     dx.ddraw = dx_create_ddraw(dx.ddraw_library);
-    if (!dx.ddraw) return false;
+    if (!dx.ddraw) {
+        return false;
+    }
     return SUCCEEDED(dinput_create(win32_window.hinstance, 0x0300, &dx.dinput, nullptr));
 }
 
@@ -136,8 +177,12 @@ bool create_objects() {
 // keyboard that cannot notify keeps no event, and is then read on every pass.
 bool create_keyboard() {
     dx_build_keyboard_format();
-    if (FAILED(dx.dinput->CreateDevice(DX_GUID_SYS_KEYBOARD, &dx.keyboard, nullptr))) return false;
-    if (FAILED(dx.keyboard->SetDataFormat(&dx_keyboard_format.header))) return false;
+    if (FAILED(dx.dinput->CreateDevice(DX_GUID_SYS_KEYBOARD, &dx.keyboard, nullptr))) {
+        return false;
+    }
+    if (FAILED(dx.keyboard->SetDataFormat(&dx_keyboard_format.header))) {
+        return false;
+    }
     dx.key_event = CreateEventA(nullptr, FALSE, TRUE, nullptr);
     if (dx.key_event && FAILED(dx.keyboard->SetEventNotification(dx.key_event))) {
         CloseHandle(dx.key_event);
@@ -151,11 +196,16 @@ bool create_keyboard() {
 // Makes a DirectDraw object with "DirectDrawCreate" and trades it for its IDirectDraw2 face.
 IDirectDraw2* dx_create_ddraw(HMODULE library) {
     auto create = library_entry<DxDirectDrawCreateFn>(library, "DirectDrawCreate");
-    if (!create) return nullptr;
+    if (!create) {
+        return nullptr;
+    }
     IDirectDraw* first = nullptr;
-    if (FAILED(create(nullptr, &first, nullptr)) || !first) return nullptr;
+    if (FAILED(create(nullptr, &first, nullptr)) || !first) {
+        return nullptr;
+    }
     IDirectDraw2* second = nullptr;
-    const HRESULT asked = first->QueryInterface(DX_IID_DIRECTDRAW2, reinterpret_cast<void**>(&second));
+    const HRESULT asked =
+        first->QueryInterface(DX_IID_DIRECTDRAW2, reinterpret_cast<void**>(&second));
     first->Release();
     return SUCCEEDED(asked) ? second : nullptr;
 }
@@ -172,20 +222,37 @@ int dx_enter_mode() {
     dx.ddraw = nullptr;
     dx.vsync_requested = 0;
     dx.fullscreen = (win32_window.flags & SCREEN_FULLSCREEN) != 0;
-    if (dx_refuse_to_open) return gfx_driver_refuse("DirectDraw is not available");
-    if (!create_objects()) return gfx_driver_refuse("could not load DirectDraw and DirectInput");
+    if (dx_refuse_to_open) {
+        return gfx_driver_refuse("DirectDraw is not available");
+    }
+    if (!create_objects()) {
+        return gfx_driver_refuse("could not load DirectDraw and DirectInput");
+    }
     const bool made = dx.fullscreen ? enter_fullscreen() : enter_windowed();
-    if (!made) return gfx_driver_refuse("could not make its window");
-    if (!create_surfaces()) return gfx_driver_refuse("could not make its surfaces");
-    if (!choose_pixel_format()) return gfx_driver_refuse("cannot show the display's pixel format");
+    if (!made) {
+        return gfx_driver_refuse("could not make its window");
+    }
+    if (!create_surfaces()) {
+        return gfx_driver_refuse("could not make its surfaces");
+    }
+    if (!choose_pixel_format()) {
+        return gfx_driver_refuse("cannot show the display's pixel format");
+    }
     DWORD frequency = 0;
     dx.ddraw->GetMonitorFrequency(&frequency);
-    if (gfx_context) gfx_context->refresh_rate = static_cast<int>(frequency);
+    if (gfx_context) {
+        gfx_context->refresh_rate = static_cast<int>(frequency);
+    }
     dx.vsync_event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    if (!dx.vsync_event) return gfx_driver_refuse("could not make its vertical-blank event");
+    if (!dx.vsync_event) {
+        return gfx_driver_refuse("could not make its vertical-blank event");
+    }
     SetForegroundWindow(win32_window.hwnd);
-    if (!create_keyboard()) return gfx_driver_refuse("could not read the keyboard through DirectInput");
-    gfx_mark_all_rows_dirty(gfx_context); // new surfaces hold nothing yet: the first pass draws every row
+    if (!create_keyboard()) {
+        return gfx_driver_refuse("could not read the keyboard through DirectInput");
+    }
+    gfx_mark_all_rows_dirty(
+        gfx_context); // new surfaces hold nothing yet: the first pass draws every row
     return 0;
 }
 
@@ -194,7 +261,9 @@ int dx_enter_mode() {
 // Every handle is forgotten as it goes, so a second call (as a refused switch makes) does nothing.
 void dx_leave_mode() {
     if (dx.dinput) {
-        if (dx.keyboard) dx.keyboard->Unacquire();
+        if (dx.keyboard) {
+            dx.keyboard->Unacquire();
+        }
         release(dx.keyboard);
         release(dx.dinput);
     }
@@ -210,7 +279,9 @@ void dx_leave_mode() {
             RECT all{0, 0, win32_window.width, win32_window.height};
             dx.primary->Blt(&all, nullptr, nullptr, DDBLT_COLORFILL, &fx);
         }
-        if (dx.target != dx.primary) release(dx.target);
+        if (dx.target != dx.primary) {
+            release(dx.target);
+        }
         dx.target = nullptr;
         release(dx.palette);
         release(dx.clipper);
@@ -221,19 +292,29 @@ void dx_leave_mode() {
         }
         release(dx.ddraw);
     }
-    if (win32_window.hwnd) DestroyWindow(win32_window.hwnd);
+    if (win32_window.hwnd) {
+        DestroyWindow(win32_window.hwnd);
+    }
     win32_window.hwnd = nullptr;
-    if (dx.ddraw_library) FreeLibrary(dx.ddraw_library);
+    if (dx.ddraw_library) {
+        FreeLibrary(dx.ddraw_library);
+    }
     dx.ddraw_library = nullptr;
-    if (dx.dinput_library) FreeLibrary(dx.dinput_library);
+    if (dx.dinput_library) {
+        FreeLibrary(dx.dinput_library);
+    }
     dx.dinput_library = nullptr;
-    if (dx.vsync_event) CloseHandle(dx.vsync_event);
+    if (dx.vsync_event) {
+        CloseHandle(dx.vsync_event);
+    }
     dx.vsync_event = nullptr;
 }
 
 // Copies the whole off-screen surface onto the window's client area, clipped to what is visible.
 void dx_paint() {
-    if (dx.fullscreen || !dx.primary || !dx.target || !win32_window.hwnd) return;
+    if (dx.fullscreen || !dx.primary || !dx.target || !win32_window.hwnd) {
+        return;
+    }
     RECT destination{};
     GetClientRect(win32_window.hwnd, &destination);
     POINT origin{0, 0};

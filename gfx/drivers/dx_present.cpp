@@ -13,8 +13,12 @@ constexpr DWORD VSYNC_WAIT_MS = 20;
 // Brings a lost surface back; its contents are gone, so every row is to be drawn again. Returns
 // whether the surface was lost.
 bool restore_if_lost(IDirectDrawSurface* surface) {
-    if (surface->IsLost() == DD_OK) return false;
-    if (SUCCEEDED(surface->Restore())) gfx_mark_all_rows_dirty(gfx_context);
+    if (surface->IsLost() == DD_OK) {
+        return false;
+    }
+    if (SUCCEEDED(surface->Restore())) {
+        gfx_mark_all_rows_dirty(gfx_context);
+    }
     return true;
 }
 
@@ -26,9 +30,13 @@ bool dx_prepare() {
     if (InterlockedExchange(&dx.vsync_requested, 0) && dx.vsync_event) {
         WaitForSingleObject(dx.vsync_event, VSYNC_WAIT_MS);
     }
-    if (!win32_screen_shown() || !dx.primary || !dx.target) return false;
+    if (!win32_screen_shown() || !dx.primary || !dx.target) {
+        return false;
+    }
     bool worked = restore_if_lost(dx.primary);
-    if (dx.target != dx.primary && restore_if_lost(dx.target)) worked = true;
+    if (dx.target != dx.primary && restore_if_lost(dx.target)) {
+        worked = true;
+    }
     if (win32_window.palette_dirty && dx.palette) {
         dx.palette->SetEntries(0, 0, WIN32_PALETTE_SIZE, win32_window.palette_entries);
         win32_window.palette_dirty = 0;
@@ -51,17 +59,24 @@ bool dx_surface_holds(const DDSURFACEDESC& desc, int width, int height, int y_of
 // marked rows itself, so the span only says that there are some. A target that cannot be locked,
 // or that is smaller than the screen, gets nothing and keeps the marks.
 bool dx_present_span(int, int) {
-    if (!dx.target || !win32_window.blitter) return false;
+    if (!dx.target || !win32_window.blitter) {
+        return false;
+    }
     DDSURFACEDESC desc{};
     desc.dwSize = sizeof desc;
-    if (FAILED(dx.target->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) return false;
+    if (FAILED(dx.target->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) {
+        return false;
+    }
     const bool holds = dx_surface_holds(desc, win32_window.width, win32_window.height, dx.y_offset);
     if (holds) {
         auto* surface = static_cast<uint8_t*>(desc.lpSurface);
-        win32_window.blitter(surface + static_cast<ptrdiff_t>(desc.lPitch) * dx.y_offset, desc.lPitch);
+        win32_window.blitter(surface + static_cast<ptrdiff_t>(desc.lPitch) * dx.y_offset,
+                             desc.lPitch);
     }
     dx.target->Unlock(desc.lpSurface);
-    if (!holds) return false;
+    if (!holds) {
+        return false;
+    }
     dx_paint();
     return true;
 }

@@ -22,11 +22,11 @@ struct DxState {
     IDirectDrawPalette* palette; // only on an 8-bit display
     IDirectInputA* dinput;
     IDirectInputDeviceA* keyboard;
-    HANDLE key_event;             // auto reset; set by DirectInput when a key goes down or up
-    HANDLE vsync_event;           // manual reset; set once the program thread saw a vertical blank
+    HANDLE key_event;              // auto reset; set by DirectInput when a key goes down or up
+    HANDLE vsync_event;            // manual reset; set once the program thread saw a vertical blank
     volatile LONG vsync_requested; // set by dx_wait_vsync, cleared by the display thread
-    int y_offset;                 // display rows above the first framebuffer row (full screen)
-    bool fullscreen;              // the mode dx_enter_mode made, read by dx_leave_mode
+    int y_offset;                  // display rows above the first framebuffer row (full screen)
+    bool fullscreen;               // the mode dx_enter_mode made, read by dx_leave_mode
 };
 
 extern DxState dx;

@@ -20,7 +20,9 @@ unsigned wait_for_messages(int ms) { return win32_wait_for_pass(nullptr, ms); }
 // The GDI steps of the display thread's passes.
 constexpr Win32SoftwareDriver GDI_SOFTWARE = {
     .mode = {.enter_mode = gdi_enter_mode, .leave_mode = gdi_leave_mode, .paint = gdi_paint},
-    .wait = wait_for_messages, .prepare = gdi_prepare, .present_span = gdi_present_span,
+    .wait = wait_for_messages,
+    .prepare = gdi_prepare,
+    .present_span = gdi_present_span,
     .read_keyboard = read_keyboard};
 
 } // namespace

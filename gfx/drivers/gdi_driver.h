@@ -16,10 +16,10 @@ constexpr int GDI_BITMAP_INFO_SIZE = 1068;
 
 // The driver's own state, one for the process; it belongs to the display thread.
 struct GdiState {
-    BITMAPINFO* bitmap_info;  // GDI_BITMAP_INFO_SIZE bytes, owned; null when none
-    uint8_t* convert_buffer;  // rows in the bitmap's layout when the framebuffer's cannot be shown
-                              // as they lie; owned, null when not used
-    int convert_pitch;        // bytes between the rows of convert_buffer
+    BITMAPINFO* bitmap_info; // GDI_BITMAP_INFO_SIZE bytes, owned; null when none
+    uint8_t* convert_buffer; // rows in the bitmap's layout when the framebuffer's cannot be shown
+                             // as they lie; owned, null when not used
+    int convert_pitch;       // bytes between the rows of convert_buffer
 };
 
 extern GdiState gdi_state;

@@ -22,7 +22,8 @@ int dib_pitch(int bytes) { return (bytes + 3) & ~3; }
 bool framebuffer_matches(const GfxContext* ctx) {
     return ctx && ctx->visible_buffer && ctx->dirty_rows && ctx->width == win32_window.width &&
            ctx->height * ctx->scanline_size == win32_window.height &&
-           ctx->bytes_per_pixel * 8 == win32_window.depth && ctx->pitch == ctx->width * ctx->bytes_per_pixel;
+           ctx->bytes_per_pixel * 8 == win32_window.depth &&
+           ctx->pitch == ctx->width * ctx->bytes_per_pixel;
 }
 
 // Fills the bitmap header: a top-down bitmap of the window's size and depth with 256 colours.
@@ -51,10 +52,12 @@ bool prepare_conversion(const GfxContext* ctx) {
         win32_window.blitter = nullptr;
         return true;
     }
-    if (!win32_window.blitter) return false;
+    if (!win32_window.blitter) {
+        return false;
+    }
     gdi_state.convert_pitch = dib_pitch(ctx->pitch);
-    gdi_state.convert_buffer = static_cast<uint8_t*>(
-        std::calloc(static_cast<size_t>(win32_window.height), static_cast<size_t>(gdi_state.convert_pitch)));
+    gdi_state.convert_buffer = static_cast<uint8_t*>(std::calloc(
+        static_cast<size_t>(win32_window.height), static_cast<size_t>(gdi_state.convert_pitch)));
     return gdi_state.convert_buffer != nullptr;
 }
 
@@ -74,17 +77,26 @@ int gdi_enter_mode() {
     gdi_state.bitmap_info = nullptr;
     gdi_state.convert_buffer = nullptr;
     win32_window.blitter = nullptr;
-    if (win32_window.flags & SCREEN_FULLSCREEN) return gfx_driver_refuse("has no full-screen mode");
+    if (win32_window.flags & SCREEN_FULLSCREEN) {
+        return gfx_driver_refuse("has no full-screen mode");
+    }
     GfxContext* ctx = gfx_context;
-    if (!framebuffer_matches(ctx)) return gfx_driver_refuse("cannot show this framebuffer");
+    if (!framebuffer_matches(ctx)) {
+        return gfx_driver_refuse("cannot show this framebuffer");
+    }
 
-    if (!win32_create_centred_window(WS_VISIBLE | FRAME_STYLE))
+    if (!win32_create_centred_window(WS_VISIBLE | FRAME_STYLE)) {
         return gfx_driver_refuse("could not make its window");
+    }
 
     gdi_state.bitmap_info = static_cast<BITMAPINFO*>(std::calloc(1, GDI_BITMAP_INFO_SIZE));
-    if (!gdi_state.bitmap_info) return gfx_driver_refuse("out of memory for its bitmap");
+    if (!gdi_state.bitmap_info) {
+        return gfx_driver_refuse("out of memory for its bitmap");
+    }
     fill_bitmap_header(gdi_state.bitmap_info->bmiHeader);
-    if (!prepare_conversion(ctx)) return gfx_driver_refuse("could not prepare the row conversion");
+    if (!prepare_conversion(ctx)) {
+        return gfx_driver_refuse("could not prepare the row conversion");
+    }
 
     SetForegroundWindow(win32_window.hwnd);
     read_refresh_rate(ctx);
@@ -98,7 +110,9 @@ void gdi_leave_mode() {
     std::free(gdi_state.bitmap_info);
     gdi_state.bitmap_info = nullptr;
     win32_window.blitter = nullptr;
-    if (win32_window.hwnd) DestroyWindow(win32_window.hwnd);
+    if (win32_window.hwnd) {
+        DestroyWindow(win32_window.hwnd);
+    }
     win32_window.hwnd = nullptr;
 }
 

@@ -6,7 +6,9 @@
 // Copies the palette the program last set into the bitmap's colour table.
 bool gdi_prepare() {
     BITMAPINFO* info = gdi_state.bitmap_info;
-    if (!info || !win32_window.palette_dirty) return false;
+    if (!info || !win32_window.palette_dirty) {
+        return false;
+    }
     for (int i = 0; i < WIN32_PALETTE_SIZE; ++i) {
         const PALETTEENTRY& entry = win32_window.palette_entries[i];
         info->bmiColors[i].rgbRed = entry.peRed;
@@ -25,7 +27,9 @@ bool gdi_present_span(int first, int last) {
     GfxContext* ctx = gfx_context;
     BITMAPINFO* info = gdi_state.bitmap_info;
     HWND window = win32_window.hwnd;
-    if (!ctx || !info || !window || !ctx->visible_buffer) return false;
+    if (!ctx || !info || !window || !ctx->visible_buffer) {
+        return false;
+    }
     const int scan = ctx->scanline_size;
     const int y = first * scan;
     const auto lines = static_cast<UINT>((last - first + 1) * scan);

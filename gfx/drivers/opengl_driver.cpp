@@ -40,7 +40,9 @@ F gl_entry(const char* name) {
 // Loads opengl32.dll and the three WGL context functions. false when any is missing.
 bool load_gl_library() {
     gl.library = LoadLibraryA("opengl32.dll");
-    if (!gl.library) return false;
+    if (!gl.library) {
+        return false;
+    }
     gl.create_context = gl_entry<WglCreateContextFn>("wglCreateContext");
     gl.make_current = gl_entry<WglMakeCurrentFn>("wglMakeCurrent");
     gl.delete_context = gl_entry<WglDeleteContextFn>("wglDeleteContext");
@@ -77,13 +79,19 @@ int opengl_init(const char* title, int width, int height, int depth, int refresh
     gl = OpenGLState{};
     const Win32ModeHooks hooks = {
         .enter_mode = opengl_enter_mode, .leave_mode = opengl_leave_mode, .paint = paint_nothing};
-    if (win32_open(hooks, nullptr, title, width, height, depth, refresh_rate, flags) != 0) return -1;
-    if (!load_gl_library()) return gfx_driver_refuse("could not load opengl32.dll");
+    if (win32_open(hooks, nullptr, title, width, height, depth, refresh_rate, flags) != 0) {
+        return -1;
+    }
+    if (!load_gl_library()) {
+        return gfx_driver_refuse("could not load opengl32.dll");
+    }
 
     win32_window.hwnd = CreateWindowExA(0, win32_window.class_name, win32_window.title,
-                                        INITIAL_STYLE, 0, 0, INITIAL_WIDTH, INITIAL_HEIGHT,
-                                        nullptr, nullptr, win32_window.hinstance, nullptr);
-    if (!win32_window.hwnd) return gfx_driver_refuse("could not make its window");
+                                        INITIAL_STYLE, 0, 0, INITIAL_WIDTH, INITIAL_HEIGHT, nullptr,
+                                        nullptr, win32_window.hinstance, nullptr);
+    if (!win32_window.hwnd) {
+        return gfx_driver_refuse("could not make its window");
+    }
     if (opengl_enter_mode() != 0) {
         return gfx_driver_refuse("the display refused a %d x %d full-screen mode at %d bits",
                                  win32_window.width, win32_window.height, win32_window.depth);
@@ -91,12 +99,17 @@ int opengl_init(const char* title, int width, int height, int depth, int refresh
 
     PIXELFORMATDESCRIPTOR pfd = pixel_format_request();
     gl.dc = GetDC(win32_window.hwnd);
-    if (!gl.dc) return -1;
+    if (!gl.dc) {
+        return -1;
+    }
     int format = ChoosePixelFormat(gl.dc, &pfd);
-    if (format == 0 || !SetPixelFormat(gl.dc, format, &pfd))
+    if (format == 0 || !SetPixelFormat(gl.dc, format, &pfd)) {
         return gfx_driver_refuse("found no pixel format for the screen");
+    }
     gl.context = gl.create_context(gl.dc);
-    if (!gl.context) return gfx_driver_refuse("could not make a rendering context");
+    if (!gl.context) {
+        return gfx_driver_refuse("could not make a rendering context");
+    }
     gl.make_current(gl.dc, gl.context);
     return 0;
 }
@@ -108,9 +121,15 @@ void opengl_exit() {
             gl.make_current(nullptr, nullptr);
             gl.delete_context(gl.context);
         }
-        if (gl.dc) ReleaseDC(win32_window.hwnd, gl.dc);
-        if (win32_window.flags & SCREEN_FULLSCREEN) ChangeDisplaySettingsA(nullptr, 0);
-        if (win32_window.hwnd) DestroyWindow(win32_window.hwnd);
+        if (gl.dc) {
+            ReleaseDC(win32_window.hwnd, gl.dc);
+        }
+        if (win32_window.flags & SCREEN_FULLSCREEN) {
+            ChangeDisplaySettingsA(nullptr, 0);
+        }
+        if (win32_window.hwnd) {
+            DestroyWindow(win32_window.hwnd);
+        }
         FreeLibrary(gl.library);
     }
     gl = OpenGLState{};
@@ -120,7 +139,9 @@ void opengl_exit() {
 
 // Presents the frame; the window procedure runs here, on the drawing thread.
 int opengl_flip() {
-    if (win32_window.is_active) sample_key_state();
+    if (win32_window.is_active) {
+        sample_key_state();
+    }
     win32_pump_messages();
     return SwapBuffers(gl.dc);
 }

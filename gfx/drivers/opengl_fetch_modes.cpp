@@ -13,12 +13,18 @@ uint32_t* opengl_fetch_modes(int depth, int* count) {
     DEVMODEA mode{};
     mode.dmSize = sizeof mode;
     for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i) {
-        if (static_cast<int>(mode.dmBitsPerPel) != depth) continue;
+        if (static_cast<int>(mode.dmBitsPerPel) != depth) {
+            continue;
+        }
         auto* grown = static_cast<uint32_t*>(std::realloc(list, (n + 1) * sizeof *list));
-        if (!grown) break;
+        if (!grown) {
+            break;
+        }
         list = grown;
         list[n++] = (mode.dmPelsWidth << 16) | mode.dmPelsHeight;
     }
-    if (count) *count = n;
+    if (count) {
+        *count = n;
+    }
     return list;
 }

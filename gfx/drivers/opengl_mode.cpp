@@ -29,7 +29,9 @@ void read_refresh_rate() {
     HDC dc = GetDC(win32_window.hwnd);
     int rate = GetDeviceCaps(dc, VREFRESH);
     ReleaseDC(win32_window.hwnd, dc);
-    if (gfx_context) gfx_context->refresh_rate = rate;
+    if (gfx_context) {
+        gfx_context->refresh_rate = rate;
+    }
 }
 
 } // namespace
@@ -44,12 +46,16 @@ int opengl_enter_mode() {
     DWORD style;
     HWND z_order;
     if (fullscreen) {
-        if (!change_display_mode()) return -1;
+        if (!change_display_mode()) {
+            return -1;
+        }
         style = FULLSCREEN_STYLE;
         z_order = HWND_TOPMOST;
     } else {
         style = WINDOWED_STYLE;
-        if (!(win32_window.flags & SCREEN_NO_SWITCH)) style |= WS_MAXIMIZEBOX;
+        if (!(win32_window.flags & SCREEN_NO_SWITCH)) {
+            style |= WS_MAXIMIZEBOX;
+        }
         z_order = HWND_NOTOPMOST;
     }
     SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(style));
@@ -72,5 +78,7 @@ int opengl_enter_mode() {
 
 // Gives the display its own mode back after full screen; a window needs nothing.
 void opengl_leave_mode() {
-    if (win32_window.flags & SCREEN_FULLSCREEN) ChangeDisplaySettingsA(nullptr, 0);
+    if (win32_window.flags & SCREEN_FULLSCREEN) {
+        ChangeDisplaySettingsA(nullptr, 0);
+    }
 }

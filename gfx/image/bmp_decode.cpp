@@ -87,7 +87,8 @@ bool read_layout(std::FILE* file, BmpLayout& layout, uint8_t (&palette)[256][4])
     layout.data_offset = read_u32(file_header + 10);
     layout.info_size = read_u32(info);
     if (layout.info_size >= BMP_V4_MASKS_END) {
-        static_cast<void>(std::fread(info + BMP_INFO_HEADER_SIZE, 1, BMP_V4_MASKS_END - BMP_INFO_HEADER_SIZE, file));
+        static_cast<void>(std::fread(info + BMP_INFO_HEADER_SIZE, 1,
+                                     BMP_V4_MASKS_END - BMP_INFO_HEADER_SIZE, file));
     }
     layout.width = static_cast<int32_t>(read_u32(info + 4));
     const int32_t height = static_cast<int32_t>(read_u32(info + 8));
@@ -95,9 +96,11 @@ bool read_layout(std::FILE* file, BmpLayout& layout, uint8_t (&palette)[256][4])
     layout.height = height == INT32_MIN ? 0 : height < 0 ? -height : height;
     layout.bit_count = read_u16(info + 14);
     layout.compression = read_u32(info + 16);
-    const bool known = (layout.bit_count == 8 && (layout.compression == BI_RGB || layout.compression == BI_RLE8)) ||
+    const bool known = (layout.bit_count == 8 &&
+                        (layout.compression == BI_RGB || layout.compression == BI_RLE8)) ||
                        (layout.bit_count == 24 && layout.compression == BI_RGB) ||
-                       (layout.bit_count == 32 && (layout.compression == BI_RGB || layout.compression == BI_BITFIELDS));
+                       (layout.bit_count == 32 &&
+                        (layout.compression == BI_RGB || layout.compression == BI_BITFIELDS));
     if (!known) {
         return false;
     }
@@ -106,8 +109,9 @@ bool read_layout(std::FILE* file, BmpLayout& layout, uint8_t (&palette)[256][4])
     }
     if (layout.bit_count == 8) {
         const long palette_offset =
-            BMP_FILE_HEADER_SIZE + static_cast<long>(std::max<uint32_t>(
-                                       std::min<uint32_t>(layout.info_size, 0x10000), BMP_INFO_HEADER_SIZE));
+            BMP_FILE_HEADER_SIZE +
+            static_cast<long>(std::max<uint32_t>(std::min<uint32_t>(layout.info_size, 0x10000),
+                                                 BMP_INFO_HEADER_SIZE));
         read_palette(file, palette_offset, read_u32(info + 32), palette);
     }
     return true;
@@ -124,7 +128,8 @@ uint8_t field(uint32_t pixel, uint32_t mask) {
     }
     const uint32_t top = mask >> shift;
     const uint32_t value = (pixel & mask) >> shift;
-    return static_cast<uint8_t>(top >= 255 ? value >> (32 - __builtin_clz(top) - 8) : value * 255 / top);
+    return static_cast<uint8_t>(top >= 255 ? value >> (32 - __builtin_clz(top) - 8)
+                                           : value * 255 / top);
 }
 
 // Turns one stored row into decoded pixels.
@@ -146,7 +151,8 @@ void decode_row(const uint8_t* row, uint8_t* out, const BmpLayout& layout) {
 }
 
 // Decodes stored rows, each padded to four bytes; false when not even one row is in the file.
-bool decode_stored(std::FILE* file, const BmpLayout& layout, std::size_t data_left, uint8_t* pixels, int channels) {
+bool decode_stored(std::FILE* file, const BmpLayout& layout, std::size_t data_left, uint8_t* pixels,
+                   int channels) {
     std::size_t file_row = 0;
     if (!padded_row_bytes(layout.width, layout.bit_count, &file_row) || file_row > data_left) {
         return false;
@@ -155,7 +161,8 @@ bool decode_stored(std::FILE* file, const BmpLayout& layout, std::size_t data_le
     if (row == nullptr) {
         return false;
     }
-    const std::size_t out_row = static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(channels);
+    const std::size_t out_row =
+        static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(channels);
     for (int32_t y = 0; y < layout.height; ++y) {
         std::memset(row, 0, file_row);
         static_cast<void>(std::fread(row, 1, file_row, file));
@@ -238,7 +245,8 @@ bool bmp_decode_file(const char* path, DecodedImage* image) {
     const std::size_t data_left = at_data ? bytes_left_in_file(file) : 0;
     std::size_t total = 0;
     uint8_t* pixels = nullptr;
-    bool ok = at_data && image_byte_count(layout.width, layout.height, channels, data_left, &total) &&
+    bool ok = at_data &&
+              image_byte_count(layout.width, layout.height, channels, data_left, &total) &&
               (pixels = static_cast<uint8_t*>(std::calloc(total, 1))) != nullptr;
     if (ok && layout.compression == BI_RLE8) {
         decode_rle8(file, layout, pixels);

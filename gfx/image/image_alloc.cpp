@@ -33,9 +33,9 @@ ImageBuffer* image_alloc(int width, int height, int depth) {
     if (!depth || width < 1 || width > IMAGE_MAX_WIDTH || height < 1 || height > IMAGE_MAX_HEIGHT) {
         return nullptr;
     }
-    const std::size_t bytes = sizeof(ImageBuffer) + static_cast<std::size_t>(width) *
-                                                         static_cast<std::size_t>(height) *
-                                                         static_cast<std::size_t>(image_bytes_per_pixel(depth));
+    const std::size_t bytes =
+        sizeof(ImageBuffer) + static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
+                                  static_cast<std::size_t>(image_bytes_per_pixel(depth));
     ImageBuffer* image = static_cast<ImageBuffer*>(std::malloc(bytes));
     if (!image) {
         return nullptr;

@@ -20,7 +20,8 @@ void fill_pixels(uint8_t* dest, uint32_t pixel, std::size_t count, int bytes_per
         return;
     }
     for (std::size_t i = 0; i < count; ++i) {
-        std::memcpy(dest + i * static_cast<std::size_t>(bytes_per_pixel), &pixel, static_cast<std::size_t>(bytes_per_pixel));
+        std::memcpy(dest + i * static_cast<std::size_t>(bytes_per_pixel), &pixel,
+                    static_cast<std::size_t>(bytes_per_pixel));
     }
 }
 
@@ -44,7 +45,8 @@ ImageBuffer* gfx_image_create(int width, int height, int depth, uint32_t fill) {
     } else if (ctx && ctx->depth == depth) {
         pixel = ctx->fg_colour;
     }
-    fill_pixels(image->data(), pixel, static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
+    fill_pixels(image->data(), pixel,
+                static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
                 image_bytes_per_pixel(depth));
     return image;
 }
@@ -66,7 +68,8 @@ void gfx_image_destroy(ImageBuffer* image) {
 }
 
 // Reports what the registry recorded about the image.
-int gfx_image_info(const ImageBuffer* image, int* width, int* height, int* bytes_per_pixel, uint8_t** pixels) {
+int gfx_image_info(const ImageBuffer* image, int* width, int* height, int* bytes_per_pixel,
+                   uint8_t** pixels) {
     const ImageRecord* record = image_lookup(image);
     if (!record) {
         return rt_set_error(RT_ERR_ILLEGAL_CALL);

@@ -23,7 +23,8 @@ bool decode_file(const char* path, DecodedImage* image) {
         return false;
     }
     char signature[2] = {};
-    const bool bitmap = std::fread(signature, 1, 2, file) == 2 && signature[0] == 'B' && signature[1] == 'M';
+    const bool bitmap =
+        std::fread(signature, 1, 2, file) == 2 && signature[0] == 'B' && signature[1] == 'M';
     std::fclose(file);
     return bitmap ? bmp_decode_file(path, image) : tga_decode_file(path, image);
 }
@@ -43,7 +44,8 @@ uint32_t decoded_argb(const DecodedImage& d, const uint8_t* p) {
 void convert(const DecodedImage& d, ImageBuffer* image, const GfxContext* ctx) {
     uint8_t* out = image->data();
     const int depth = ctx->depth;
-    const std::size_t in_row = static_cast<std::size_t>(d.width) * static_cast<std::size_t>(d.channels);
+    const std::size_t in_row =
+        static_cast<std::size_t>(d.width) * static_cast<std::size_t>(d.channels);
     NearestColour nearest(ctx->palette, depth <= 8 ? 1 << depth : 0);
     for (int y = 0; y < d.height; ++y) {
         const int file_row = d.top_down ? y : d.height - 1 - y;

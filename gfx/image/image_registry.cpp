@@ -9,7 +9,7 @@
 namespace {
 
 struct Registry {
-    ImageRecord* slots; // capacity entries; an entry with a null image is empty
+    ImageRecord* slots;   // capacity entries; an entry with a null image is empty
     std::size_t capacity; // a power of two, or 0 before the first image
     std::size_t count;
 };

@@ -24,9 +24,9 @@ struct Picture {
     int width;
     int height;
     int depth;
-    uint8_t* const* rows;  // the target's row pointers from the top row on, when saving it
-    std::size_t skip;      // bytes from a target row's start to the picture's first pixel
-    const uint8_t* data;   // else the image's rows, back to back
+    uint8_t* const* rows; // the target's row pointers from the top row on, when saving it
+    std::size_t skip;     // bytes from a target row's start to the picture's first pixel
+    const uint8_t* data;  // else the image's rows, back to back
 
     const uint8_t* row(int y) const {
         return rows ? rows[y] + skip
@@ -67,7 +67,8 @@ bool has_top_bytes(const Picture& p) {
 }
 
 // The headers (and palette) of a bitmap of the picture stored with bits bits per pixel.
-void headers(const Picture& p, int bits, const uint32_t* palette, uint32_t row_bytes, HeaderBytes& out) {
+void headers(const Picture& p, int bits, const uint32_t* palette, uint32_t row_bytes,
+             HeaderBytes& out) {
     const uint32_t colours = bits == 8 ? 1u << p.depth : 0;
     const uint32_t info_size = bits == 32 ? BMP_V4_HEADER_SIZE : BMP_INFO_HEADER_SIZE;
     const uint32_t offset = BMP_FILE_HEADER_SIZE + info_size + 4 * colours;
@@ -132,7 +133,8 @@ void store_row(const Picture& p, int y, int bits, uint8_t* out) {
 // Writes the whole file; false when any write fails.
 bool write_bitmap(const Picture& p, const uint32_t* palette, const char* path) {
     const int bits = p.depth <= 8 ? 8 : p.depth == 32 && has_top_bytes(p) ? 32 : 24;
-    const uint32_t row_bytes = (static_cast<uint32_t>(p.width) * static_cast<uint32_t>(bits) + 31) / 32 * 4;
+    const uint32_t row_bytes =
+        (static_cast<uint32_t>(p.width) * static_cast<uint32_t>(bits) + 31) / 32 * 4;
     HeaderBytes head;
     headers(p, bits, palette, row_bytes, head);
     uint8_t* row = static_cast<uint8_t*>(std::calloc(row_bytes, 1));
@@ -168,14 +170,23 @@ int gfx_image_save(const ImageBuffer* image, const char* path) {
         if (!record || (record->depth <= 8 && (!ctx || ctx->depth != record->depth))) {
             return rt_set_error(RT_ERR_ILLEGAL_CALL);
         }
-        picture = {record->width, record->height, record->depth, nullptr, 0,
+        picture = {record->width,
+                   record->height,
+                   record->depth,
+                   nullptr,
+                   0,
                    const_cast<ImageBuffer*>(image)->data()};
     } else {
         if (!ctx || ctx->view_w <= 0 || ctx->view_h <= 0) {
             return rt_set_error(RT_ERR_ILLEGAL_CALL);
         }
-        picture = {ctx->view_w, ctx->view_h, ctx->depth, ctx->rows + ctx->view_y,
-                   static_cast<std::size_t>(ctx->view_x) * static_cast<std::size_t>(ctx->bytes_per_pixel), nullptr};
+        picture = {ctx->view_w,
+                   ctx->view_h,
+                   ctx->depth,
+                   ctx->rows + ctx->view_y,
+                   static_cast<std::size_t>(ctx->view_x) *
+                       static_cast<std::size_t>(ctx->bytes_per_pixel),
+                   nullptr};
     }
     GfxLockGuard lock(ctx);
     if (!write_bitmap(picture, ctx ? ctx->palette : nullptr, path)) {

@@ -32,8 +32,8 @@ bool image_byte_count(long long width, long long height, int bytes_per_pixel,
         return false;
     }
     const unsigned long long max_bytes = max_buffer_bytes();
-    const unsigned long long pixels = static_cast<unsigned long long>(width) *
-                                      static_cast<unsigned long long>(height);
+    const unsigned long long pixels =
+        static_cast<unsigned long long>(width) * static_cast<unsigned long long>(height);
     if (pixels > max_bytes / static_cast<unsigned long long>(bytes_per_pixel)) {
         return false;
     }
@@ -51,8 +51,8 @@ bool padded_row_bytes(long long width, int bits_per_pixel, std::size_t* row_byte
         bits_per_pixel > 32) {
         return false;
     }
-    const unsigned long long bits = static_cast<unsigned long long>(width) *
-                                    static_cast<unsigned long long>(bits_per_pixel);
+    const unsigned long long bits =
+        static_cast<unsigned long long>(width) * static_cast<unsigned long long>(bits_per_pixel);
     const unsigned long long bytes = (bits + 31) / 32 * 4;
     if (bytes > max_buffer_bytes()) {
         return false;

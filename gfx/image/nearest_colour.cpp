@@ -3,13 +3,15 @@
 
 #include <cstring>
 
-NearestColour::NearestColour(const uint32_t* palette, int count) : palette_(palette), count_(count) {
+NearestColour::NearestColour(const uint32_t* palette, int count)
+    : palette_(palette), count_(count) {
     std::memset(keys_, 0, sizeof keys_);
     std::memset(answers_, 0, sizeof answers_);
 }
 
 uint8_t NearestColour::find(uint8_t red, uint8_t green, uint8_t blue) {
-    const uint32_t key = (static_cast<uint32_t>(red) << 16 | static_cast<uint32_t>(green) << 8 | blue) | 0x1000000;
+    const uint32_t key =
+        (static_cast<uint32_t>(red) << 16 | static_cast<uint32_t>(green) << 8 | blue) | 0x1000000;
     const uint32_t slot = ((key * 2654435761u) >> 20) & (CACHE_SIZE - 1);
     if (keys_[slot] == key) {
         return answers_[slot];

@@ -16,6 +16,6 @@ private:
     static constexpr int CACHE_SIZE = 4096;
     const uint32_t* palette_;
     int count_;
-    uint32_t keys_[CACHE_SIZE];  // colour | 0x1000000 when the slot holds an answer
+    uint32_t keys_[CACHE_SIZE]; // colour | 0x1000000 when the slot holds an answer
     uint8_t answers_[CACHE_SIZE];
 };

@@ -48,7 +48,8 @@ bool decode_rle(std::FILE* file, uint8_t* pixels, std::size_t size, int bytes_pe
         for (int i = 0; i < count; ++i) {
             if (!run || i == 0) {
                 std::memset(scratch, 0, sizeof scratch);
-                static_cast<void>(std::fread(scratch, 1, static_cast<std::size_t>(bytes_per_pixel), file));
+                static_cast<void>(
+                    std::fread(scratch, 1, static_cast<std::size_t>(bytes_per_pixel), file));
             }
             if (current_pixel >= pixel_count) {
                 return false;
@@ -63,7 +64,8 @@ bool decode_rle(std::FILE* file, uint8_t* pixels, std::size_t size, int bytes_pe
 
 // Reverses the order of the pixels within every row.
 void mirror_rows(uint8_t* pixels, int width, int height, int channels) {
-    const std::size_t row_bytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(channels);
+    const std::size_t row_bytes =
+        static_cast<std::size_t>(width) * static_cast<std::size_t>(channels);
     for (int y = 0; y < height; ++y) {
         uint8_t* row = pixels + static_cast<std::size_t>(y) * row_bytes;
         for (int l = 0, r = width - 1; l < r; ++l, --r) {

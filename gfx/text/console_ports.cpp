@@ -12,8 +12,8 @@ constexpr uint16_t PORT_DAC_WRITE_INDEX = 0x3C8;
 constexpr uint16_t PORT_DAC_DATA = 0x3C9;
 constexpr uint16_t PORT_INPUT_STATUS = 0x3DA;
 constexpr int RETRACE_BIT = 8;
-constexpr int FIRST_SHIFT = 2;  // red
-constexpr int LAST_SHIFT = 18;  // blue
+constexpr int FIRST_SHIFT = 2; // red
+constexpr int LAST_SHIFT = 18; // blue
 
 // The colour registers' state; it lives on across screens, as the adapter's did, and the index
 // is masked to the open screen's palette whenever it is used.

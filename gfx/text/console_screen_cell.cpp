@@ -13,8 +13,9 @@ int gfx_screen_cell(int column, int row, int mode) {
         row > ctx->text_h) {
         return 0;
     }
-    const TextCell& cell = ctx->text_pages[ctx->work_page][static_cast<size_t>(row - 1) * ctx->text_w +
-                                                           static_cast<size_t>(column - 1)];
+    const TextCell& cell =
+        ctx->text_pages[ctx->work_page][static_cast<size_t>(row - 1) * ctx->text_w +
+                                        static_cast<size_t>(column - 1)];
     if (mode == 0) {
         return static_cast<int>(cell.code & 0xFFFF);
     }

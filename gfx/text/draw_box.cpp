@@ -100,12 +100,12 @@ void gfx_draw_box(int x1, int y1, int x2, int y2, uint32_t colour, int filled, i
         gfx_text_mark_dirty(ctx, cy1, cy2 + 1);
     } else if ((style & 0xFFFF) == BOX_STYLE_SOLID) {
         if (bottom_drawn) {
-            fill_pixels(ctx->rows[y2] + static_cast<size_t>(cx1) * bpp, colour, static_cast<size_t>(width),
-                        ctx->bytes_per_pixel);
+            fill_pixels(ctx->rows[y2] + static_cast<size_t>(cx1) * bpp, colour,
+                        static_cast<size_t>(width), ctx->bytes_per_pixel);
         }
         if (top_drawn) {
-            fill_pixels(ctx->rows[y1] + static_cast<size_t>(cx1) * bpp, colour, static_cast<size_t>(width),
-                        ctx->bytes_per_pixel);
+            fill_pixels(ctx->rows[y1] + static_cast<size_t>(cx1) * bpp, colour,
+                        static_cast<size_t>(width), ctx->bytes_per_pixel);
         }
         for (int y = cy1; y <= cy2; ++y) {
             if (right_drawn) {

@@ -14,5 +14,5 @@ struct GlyphBlocks {
 // Copies the blocks of count character codes side by side from dest on, into rows stride bytes
 // apart. Heights 8, 14 and 16 and pixel sizes 1, 2 and 4 bytes are copied; returns false,
 // copying nothing, for anything else.
-bool glyph_copy(uint8_t* dest, size_t stride, GlyphBlocks blocks, const uint8_t* codes, int count, int height,
-                int pixel_bytes);
+bool glyph_copy(uint8_t* dest, size_t stride, GlyphBlocks blocks, const uint8_t* codes, int count,
+                int height, int pixel_bytes);

@@ -13,7 +13,8 @@ constexpr int BOX_STYLE_SOLID = 0xFFFF;
 struct TextWindow;
 
 // Scrolls the window's cell rectangle up by lines text rows (pixels and cells together).
-using TextScrollFn = void (*)(TextWindow* window, int left, int top, int right, int bottom, int lines);
+using TextScrollFn = void (*)(TextWindow* window, int left, int top, int right, int bottom,
+                              int lines);
 
 // Draws count characters at the window's cursor without moving it. Returns 0.
 using TextDrawFn = int (*)(TextWindow* window, const uint8_t* bytes, int count);
@@ -43,17 +44,17 @@ void gfx_text_window_dirty(TextWindow* window, int first, int end);
 
 // --- hook slots 3 to 13 -------------------------------------------------------------------------
 
-void gfx_text_cls(int mode);                                    //  3
-int gfx_text_color(int fg, int bg);                             //  4
-int gfx_text_locate(int row, int column, int visibility);      //  5
-int gfx_text_width(int columns, int rows);                     //  6
-int gfx_text_get_column();                                      //  7
-int gfx_text_get_row();                                         //  8
-void gfx_text_get_position(int* column, int* row);              //  9
-void gfx_text_get_size(int* columns, int* rows);                // 10
-void gfx_text_print(const char* text, int length, int flags);   // 11
+void gfx_text_cls(int mode);                                           //  3
+int gfx_text_color(int fg, int bg);                                    //  4
+int gfx_text_locate(int row, int column, int visibility);              //  5
+int gfx_text_width(int columns, int rows);                             //  6
+int gfx_text_get_column();                                             //  7
+int gfx_text_get_row();                                                //  8
+void gfx_text_get_position(int* column, int* row);                     //  9
+void gfx_text_get_size(int* columns, int* rows);                       // 10
+void gfx_text_print(const char* text, int length, int flags);          // 11
 void gfx_text_print_wide(const uint16_t* text, int length, int flags); // 12
-char* gfx_text_line_input(char* buffer, int size);              // 13
+char* gfx_text_line_input(char* buffer, int size);                     // 13
 
 // --- hook slots 17, 18, 20, 21, 22 --------------------------------------------------------------
 

@@ -47,8 +47,8 @@ void clear_view(GfxContext* ctx) {
     const int w = std::min(ctx->view_w, ctx->width - x);
     const int h = std::min(ctx->view_h, ctx->height - y);
     for (int row = 0; row < h; ++row) {
-        fill_span(ctx->rows[y + row] + static_cast<size_t>(x) * ctx->bytes_per_pixel, ctx->bg_colour,
-                  w);
+        fill_span(ctx->rows[y + row] + static_cast<size_t>(x) * ctx->bytes_per_pixel,
+                  ctx->bg_colour, w);
     }
     gfx_text_mark_dirty(ctx, y, y + std::max(h, 0));
     centre_last_point(ctx);

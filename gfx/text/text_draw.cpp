@@ -45,7 +45,8 @@ void match_cache(const GfxContext* ctx) {
         c.fg = ctx->fg_colour;
         c.bg = ctx->bg_colour;
         c.bytes_per_pixel = ctx->bytes_per_pixel;
-        c.block_bytes = static_cast<size_t>(ctx->font->height) * GLYPH_WIDTH * static_cast<size_t>(c.bytes_per_pixel);
+        c.block_bytes = static_cast<size_t>(ctx->font->height) * GLYPH_WIDTH *
+                        static_cast<size_t>(c.bytes_per_pixel);
         std::memset(c.ready, 0, sizeof c.ready);
     }
 }
@@ -74,7 +75,8 @@ bool draw_glyphs_fast(const GfxContext* ctx, int px, int py, const uint8_t* byte
     const int h = ctx->font->height;
     uint8_t* dest = ctx->rows[py] + static_cast<size_t>(px) * sizeof(T);
     const size_t stride = static_cast<size_t>(ctx->target_pitch);
-    if (h > MAX_GLYPH_HEIGHT || ctx->rows[py + h - 1] != ctx->rows[py] + static_cast<size_t>(h - 1) * stride) {
+    if (h > MAX_GLYPH_HEIGHT ||
+        ctx->rows[py + h - 1] != ctx->rows[py] + static_cast<size_t>(h - 1) * stride) {
         return false;
     }
     match_cache(ctx);
@@ -83,8 +85,8 @@ bool draw_glyphs_fast(const GfxContext* ctx, int px, int py, const uint8_t* byte
             draw_cached_glyph<T>(bytes[i]);
         }
     }
-    return glyph_copy(dest, stride, GlyphBlocks{glyph_cache.pixels, glyph_cache.block_bytes}, bytes, count, h,
-                      sizeof(T));
+    return glyph_copy(dest, stride, GlyphBlocks{glyph_cache.pixels, glyph_cache.block_bytes}, bytes,
+                      count, h, sizeof(T));
 }
 
 // Draws count glyphs with one put_pixel per bit, which clips to the target.
@@ -128,7 +130,8 @@ void record_cells(TextCell* cells, const uint8_t* bytes, int count, uint32_t fg,
     for (; i + 3 < count; i += 4) {
         int four = 0;
         std::memcpy(&four, bytes + i, sizeof four);
-        const __m128i codes = _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(four), zero), zero);
+        const __m128i codes =
+            _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(four), zero), zero);
         const __m128i c0 = _mm_shuffle_epi32(codes, _MM_SHUFFLE(1, 0, 0, 0));
         const __m128i c1 = _mm_shuffle_epi32(codes, _MM_SHUFFLE(2, 2, 2, 2));
         const __m128i c2 = _mm_shuffle_epi32(codes, _MM_SHUFFLE(3, 3, 3, 3));
@@ -199,7 +202,8 @@ int gfx_text_draw_chars(TextWindow* window, const uint8_t* bytes, int count) {
         const int first = std::max(0, -window->x);
         const int end = std::min(count, ctx->text_w - window->x);
         if (first < end) {
-            record_cells(row + window->x + first, bytes + first, end - first, ctx->fg_colour, ctx->bg_colour);
+            record_cells(row + window->x + first, bytes + first, end - first, ctx->fg_colour,
+                         ctx->bg_colour);
         }
     }
     return 0;

@@ -63,7 +63,8 @@ int gfx_text_width(int columns, int rows) {
         rt_set_error(RT_ERR_ILLEGAL_CALL);
         return previous;
     }
-    gfx_view(COORD_OMITTED, COORD_OMITTED, COORD_OMITTED, COORD_OMITTED, COLOUR_NONE, COLOUR_NONE, 0);
+    gfx_view(COORD_OMITTED, COORD_OMITTED, COORD_OMITTED, COORD_OMITTED, COLOUR_NONE, COLOUR_NONE,
+             0);
     rt_set_view_rows(0, 0);
     gfx_text_cls(0);
     return previous;

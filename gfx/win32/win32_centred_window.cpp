@@ -10,8 +10,8 @@ HWND win32_create_centred_window(DWORD style) {
     const int outer_h = rect.bottom - rect.top;
     const int x = (GetSystemMetrics(SM_CXSCREEN) - outer_w) >> 1;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - outer_h) >> 1;
-    win32_window.hwnd = CreateWindowExA(0, win32_window.class_name, win32_window.title, style, x, y,
-                                        outer_w, outer_h, nullptr, nullptr, win32_window.hinstance,
-                                        nullptr);
+    win32_window.hwnd =
+        CreateWindowExA(0, win32_window.class_name, win32_window.title, style, x, y, outer_w,
+                        outer_h, nullptr, nullptr, win32_window.hinstance, nullptr);
     return win32_window.hwnd;
 }

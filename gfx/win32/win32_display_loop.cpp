@@ -16,14 +16,20 @@ namespace {
 void software_pass(unsigned woke) {
     const Win32SoftwareDriver& driver = *win32_window.software;
     bool pump = (woke & DISPLAY_WOKE_MESSAGE) != 0;
-    if (woke & DISPLAY_WOKE_INPUT) win32_layer.keyboard_changed = 1;
-    if (driver.prepare()) pump = true;
+    if (woke & DISPLAY_WOKE_INPUT) {
+        win32_layer.keyboard_changed = 1;
+    }
+    if (driver.prepare()) {
+        pump = true;
+    }
     GfxContext* ctx = gfx_context;
     if (ctx && win32_screen_shown()) {
         int first = 0;
         int last = 0;
         if (gfx_dirty_span(ctx->dirty_rows, ctx->height, &first, &last)) {
-            if (driver.present_span(first, last)) gfx_clear_row_marks(ctx);
+            if (driver.present_span(first, last)) {
+                gfx_clear_row_marks(ctx);
+            }
             pump = true;
         }
         if (win32_window.is_active && win32_layer.keyboard_changed) {
@@ -31,7 +37,9 @@ void software_pass(unsigned woke) {
             pump = true;
         }
     }
-    if (pump) win32_pump_messages();
+    if (pump) {
+        win32_pump_messages();
+    }
 }
 
 } // namespace
@@ -67,9 +75,13 @@ bool win32_screen_shown() {
 
 // One MsgWaitForMultipleObjectsEx on the optional input event and the thread's message queue.
 unsigned win32_wait_for_pass(HANDLE input, int ms) {
-    const DWORD woke = MsgWaitForMultipleObjectsEx(input ? 1 : 0, &input, static_cast<DWORD>(ms),
-                                                   QS_ALLINPUT, 0);
-    if (woke == WAIT_OBJECT_0 && input) return DISPLAY_WOKE_INPUT;
-    if (woke == WAIT_TIMEOUT || woke == WAIT_FAILED) return 0;
+    const DWORD woke =
+        MsgWaitForMultipleObjectsEx(input ? 1 : 0, &input, static_cast<DWORD>(ms), QS_ALLINPUT, 0);
+    if (woke == WAIT_OBJECT_0 && input) {
+        return DISPLAY_WOKE_INPUT;
+    }
+    if (woke == WAIT_TIMEOUT || woke == WAIT_FAILED) {
+        return 0;
+    }
     return DISPLAY_WOKE_MESSAGE;
 }

@@ -9,7 +9,9 @@ namespace {
 // The class style: redraw on resize, and an own device context for OpenGL windows.
 UINT class_style(int flags) {
     UINT style = CS_HREDRAW | CS_VREDRAW;
-    if (flags & SCREEN_OPENGL) style |= CS_OWNDC;
+    if (flags & SCREEN_OPENGL) {
+        style |= CS_OWNDC;
+    }
     return style;
 }
 
@@ -35,7 +37,9 @@ void read_os_version() {
 // Readies the layer for a driver whose window is about to be made. For a software screen the
 // display thread is started and waited for; an OpenGL screen makes its window on this thread.
 int win32_init(const char* title, int width, int height, int depth, int refresh_rate, int flags) {
-    if (!title) title = "";
+    if (!title) {
+        title = "";
+    }
     read_os_version();
     win32_layer.cursor_message = RegisterWindowMessageA(WIN32_CURSOR_MESSAGE_NAME);
     win32_layer.cursor_visible = 1;
@@ -82,7 +86,9 @@ int win32_init(const char* title, int width, int height, int depth, int refresh_
 // Closes the layer: the display thread is stopped first, then the screen saver setting is given
 // back and the class unregistered. A second call, or one before win32_init, does nothing.
 void win32_exit() {
-    if (!win32_window.is_running) return;
+    if (!win32_window.is_running) {
+        return;
+    }
     win32_window.is_running = 0;
     win32_stop_display_thread();
     SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, static_cast<UINT>(win32_layer.saved_screensaver),

@@ -9,6 +9,4 @@ unsigned keyboard_unshifted_char(int vk) {
 }
 
 // The thread's keyboard state, one byte per virtual key.
-bool keyboard_state(uint8_t out[KEYBOARD_STATE_SIZE]) {
-    return GetKeyboardState(out) != 0;
-}
+bool keyboard_state(uint8_t out[KEYBOARD_STATE_SIZE]) { return GetKeyboardState(out) != 0; }

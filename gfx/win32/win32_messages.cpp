@@ -4,7 +4,9 @@
 // Dispatches every message waiting for the library's window, translating key messages so that
 // characters arrive as WM_CHAR. Without a window there is nothing to pump.
 void win32_pump_messages() {
-    if (!win32_window.hwnd) return;
+    if (!win32_window.hwnd) {
+        return;
+    }
     MSG msg;
     while (PeekMessageA(&msg, win32_window.hwnd, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);

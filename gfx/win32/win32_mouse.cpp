@@ -12,21 +12,34 @@ int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 // The pointer in window pixels with the wheel count and button bits: 0, or -1 (nothing written)
 // when the application is inactive or, in a window, the pointer is outside the client area.
 int win32_get_mouse(int* x, int* y, int* wheel, int* buttons) {
-    if (!win32_window.is_active) return -1;
+    if (!win32_window.is_active) {
+        return -1;
+    }
     POINT p;
-    if (!GetCursorPos(&p)) return -1;
+    if (!GetCursorPos(&p)) {
+        return -1;
+    }
     if (win32_window.flags & SCREEN_FULLSCREEN) {
         p.x = clamp(p.x, 0, win32_window.width - 1);
         p.y = clamp(p.y, 0, win32_window.height - 1);
     } else {
         ScreenToClient(win32_window.hwnd, &p);
-        if (p.x < 0 || p.x >= win32_window.width || p.y < 0 || p.y >= win32_window.height)
+        if (p.x < 0 || p.x >= win32_window.width || p.y < 0 || p.y >= win32_window.height) {
             return -1;
+        }
     }
-    if (x) *x = p.x;
-    if (y) *y = p.y;
-    if (wheel) *wheel = win32_layer.mouse_wheel;
-    if (buttons) *buttons = win32_layer.mouse_buttons;
+    if (x) {
+        *x = p.x;
+    }
+    if (y) {
+        *y = p.y;
+    }
+    if (wheel) {
+        *wheel = win32_layer.mouse_wheel;
+    }
+    if (buttons) {
+        *buttons = win32_layer.mouse_buttons;
+    }
     return 0;
 }
 
@@ -37,13 +50,21 @@ void win32_set_mouse(int x, int y, int cursor) {
     if (x >= 0) {
         POINT p = {x < win32_window.width ? x : win32_window.width - 1,
                    clamp(y, 0, win32_window.height - 1)};
-        if (!(win32_window.flags & SCREEN_FULLSCREEN)) ClientToScreen(win32_window.hwnd, &p);
+        if (!(win32_window.flags & SCREEN_FULLSCREEN)) {
+            ClientToScreen(win32_window.hwnd, &p);
+        }
         SetCursorPos(p.x, p.y);
     }
     int show = -1;
-    if (cursor > 0 && !win32_layer.cursor_visible) show = 1;
-    if (cursor == 0 && win32_layer.cursor_visible) show = 0;
-    if (show < 0 || !win32_window.hwnd) return;
+    if (cursor > 0 && !win32_layer.cursor_visible) {
+        show = 1;
+    }
+    if (cursor == 0 && win32_layer.cursor_visible) {
+        show = 0;
+    }
+    if (show < 0 || !win32_window.hwnd) {
+        return;
+    }
     PostMessageA(win32_window.hwnd, win32_layer.cursor_message, static_cast<WPARAM>(show), 0);
     win32_layer.cursor_visible = show;
 }

@@ -10,8 +10,12 @@ int win32_open(const Win32ModeHooks& hooks, const Win32SoftwareDriver* software,
                int width, int height, int depth, int refresh_rate, int flags) {
     win32_clear_window_state();
     const bool opengl = (flags & SCREEN_OPENGL) != 0;
-    if (opengl && software) return gfx_driver_refuse("does not open OpenGL screens");
-    if (!opengl && !software) return gfx_driver_refuse("opens only OpenGL screens");
+    if (opengl && software) {
+        return gfx_driver_refuse("does not open OpenGL screens");
+    }
+    if (!opengl && !software) {
+        return gfx_driver_refuse("opens only OpenGL screens");
+    }
     win32_window.enter_mode = hooks.enter_mode;
     win32_window.leave_mode = hooks.leave_mode;
     win32_window.paint_hook = hooks.paint;

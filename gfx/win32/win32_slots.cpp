@@ -17,17 +17,23 @@ bool lock_exists() { return win32_layer.has_window_lock != 0; }
 
 // Keeps the display thread off the framebuffer, palette and key state.
 void win32_lock() {
-    if (lock_exists()) EnterCriticalSection(&win32_layer.window_lock);
+    if (lock_exists()) {
+        EnterCriticalSection(&win32_layer.window_lock);
+    }
 }
 
 // Lets the display thread run again.
 void win32_unlock() {
-    if (lock_exists()) LeaveCriticalSection(&win32_layer.window_lock);
+    if (lock_exists()) {
+        LeaveCriticalSection(&win32_layer.window_lock);
+    }
 }
 
 // Records one palette entry for the display thread to apply.
 void win32_set_palette(int index, int red, int green, int blue) {
-    if (index < 0 || index >= WIN32_PALETTE_SIZE) return;
+    if (index < 0 || index >= WIN32_PALETTE_SIZE) {
+        return;
+    }
     PALETTEENTRY& entry = win32_window.palette_entries[index];
     entry.peRed = static_cast<BYTE>(red);
     entry.peGreen = static_cast<BYTE>(green);
@@ -51,15 +57,23 @@ void win32_wait_vsync() {
 // runs outside the lock, because the display thread must take the lock to answer its message. A
 // lock the caller holds is taken again afterwards.
 void win32_set_window_title(const char* title) {
-    if (!title) title = "";
+    if (!title) {
+        title = "";
+    }
     const bool locked = lock_exists();
     const bool caller_holds = locked && gfx_context && (gfx_context->flags & CTX_LOCKED);
-    if (locked && !caller_holds) EnterCriticalSection(&win32_layer.window_lock);
+    if (locked && !caller_holds) {
+        EnterCriticalSection(&win32_layer.window_lock);
+    }
     std::snprintf(win32_layer.title, sizeof win32_layer.title, "%s", title);
     char shown[WIN32_TITLE_SIZE];
     std::memcpy(shown, win32_layer.title, sizeof shown);
     HWND window = win32_window.hwnd;
-    if (locked) LeaveCriticalSection(&win32_layer.window_lock);
+    if (locked) {
+        LeaveCriticalSection(&win32_layer.window_lock);
+    }
     SetWindowTextA(window, shown);
-    if (caller_holds) EnterCriticalSection(&win32_layer.window_lock);
+    if (caller_holds) {
+        EnterCriticalSection(&win32_layer.window_lock);
+    }
 }

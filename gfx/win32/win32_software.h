@@ -9,7 +9,7 @@
 
 // Entering, leaving and painting a driver's window mode: the window layer's hooks.
 struct Win32ModeHooks {
-    int (*enter_mode)() = nullptr; // make the window and what shows it; 0, or -1 when refused
+    int (*enter_mode)() = nullptr;  // make the window and what shows it; 0, or -1 when refused
     void (*leave_mode)() = nullptr; // release what enter_mode made, as far as it got
     void (*paint)() = nullptr;      // WM_PAINT
 };

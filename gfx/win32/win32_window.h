@@ -23,40 +23,40 @@ constexpr int WIN32_TITLE_SIZE = 128;
 // The part of the window layer's state that each driver's init clears (win32_clear_window_state)
 // before it fills the hooks and calls win32_init.
 struct Win32WindowState {
-    int os_version;       // (major << 8) | minor; mouse wheel messages count only above 0x409
-    HINSTANCE hinstance;  // GetModuleHandleA(NULL)
-    WNDCLASSA wnd_class;  // the registered class
-    HWND hwnd;            // the library's window, set by the driver that creates it
+    int os_version;      // (major << 8) | minor; mouse wheel messages count only above 0x409
+    HINSTANCE hinstance; // GetModuleHandleA(NULL)
+    WNDCLASSA wnd_class; // the registered class
+    HWND hwnd;           // the library's window, set by the driver that creates it
     PALETTEENTRY palette_entries[WIN32_PALETTE_SIZE]; // for the display thread, PC_NOCOLLAPSE
-    Blitter blitter;      // the software drivers' row converter
+    Blitter blitter;                                  // the software drivers' row converter
     volatile int is_running; // 1 from win32_init until win32_exit; polled by the display thread
-    int palette_dirty;    // palette_entries changed and are not yet applied
-    volatile int is_active; // the application is active
-    int width;            // client width
-    int height;           // client height: screen height times scanline size
-    int depth;            // bits per pixel requested
-    int flags;            // screen flags; SCREEN_FULLSCREEN toggles on a switch
-    int refresh_rate;     // requested rate, 0 = any
-    const char* title;    // the layer's own copy (Win32LayerState::title), set by win32_init
+    int palette_dirty;       // palette_entries changed and are not yet applied
+    volatile int is_active;  // the application is active
+    int width;               // client width
+    int height;              // client height: screen height times scanline size
+    int depth;               // bits per pixel requested
+    int flags;               // screen flags; SCREEN_FULLSCREEN toggles on a switch
+    int refresh_rate;        // requested rate, 0 = any
+    const char* title;       // the layer's own copy (Win32LayerState::title), set by win32_init
     char class_name[WIN32_CLASS_NAME_SIZE]; // "qzgfxclass_" followed by the title
-    int (*enter_mode)();  // apply the current windowed or full-screen mode; 0 on success
-    void (*leave_mode)(); // undo the current mode
-    void (*paint_hook)(); // called on WM_PAINT
+    int (*enter_mode)();         // apply the current windowed or full-screen mode; 0 on success
+    void (*leave_mode)();        // undo the current mode
+    void (*paint_hook)();        // called on WM_PAINT
     Win32ThreadProc thread_proc; // software drivers only
     const Win32SoftwareDriver* software; // the software driver's own steps; null for OpenGL
 };
 
 // The part of the window layer's state that the drivers leave alone.
 struct Win32LayerState {
-    CRITICAL_SECTION window_lock; // exists only while a display thread exists
-    int has_window_lock;          // 1 while window_lock is initialised
-    HANDLE thread_handle;         // the display thread, null for an OpenGL screen
-    int saved_screensaver;        // whether the screen saver was active before win32_init
-    int cursor_visible;           // 1 while the pointer is shown
-    UINT cursor_message;          // the registered "QZ mouse cursor" message
-    int mouse_buttons;            // bit 0 left, bit 1 right, bit 2 middle
-    int mouse_wheel;              // one step per wheel message
-    char title[WIN32_TITLE_SIZE]; // the title a re-created window gets; changed under the lock
+    CRITICAL_SECTION window_lock;  // exists only while a display thread exists
+    int has_window_lock;           // 1 while window_lock is initialised
+    HANDLE thread_handle;          // the display thread, null for an OpenGL screen
+    int saved_screensaver;         // whether the screen saver was active before win32_init
+    int cursor_visible;            // 1 while the pointer is shown
+    UINT cursor_message;           // the registered "QZ mouse cursor" message
+    int mouse_buttons;             // bit 0 left, bit 1 right, bit 2 middle
+    int mouse_wheel;               // one step per wheel message
+    char title[WIN32_TITLE_SIZE];  // the title a re-created window gets; changed under the lock
     volatile int keyboard_changed; // a key message, input event or activation change came since
                                    // the display thread last read the keyboard
 };

@@ -23,19 +23,32 @@ bool pressed(const BYTE* keys, int vk) { return (keys[vk] & 0x80) != 0; }
 // The console-style control-key state of a key message.
 uint32_t control_state(const BYTE* keys, bool extended) {
     uint32_t state = 0;
-    if (pressed(keys, VK_LSHIFT) || pressed(keys, VK_SHIFT) || pressed(keys, VK_RSHIFT))
+    if (pressed(keys, VK_LSHIFT) || pressed(keys, VK_SHIFT) || pressed(keys, VK_RSHIFT)) {
         state |= SHIFT_PRESSED;
-    if (pressed(keys, VK_CONTROL) || pressed(keys, VK_LCONTROL)) state |= LEFT_CTRL_PRESSED;
-    if (pressed(keys, VK_RCONTROL)) state |= RIGHT_CTRL_PRESSED;
-    if (pressed(keys, VK_MENU) || pressed(keys, VK_LMENU)) state |= LEFT_ALT_PRESSED;
-    if (pressed(keys, VK_RMENU)) state |= RIGHT_ALT_PRESSED;
-    if (extended) state |= ENHANCED_KEY;
+    }
+    if (pressed(keys, VK_CONTROL) || pressed(keys, VK_LCONTROL)) {
+        state |= LEFT_CTRL_PRESSED;
+    }
+    if (pressed(keys, VK_RCONTROL)) {
+        state |= RIGHT_CTRL_PRESSED;
+    }
+    if (pressed(keys, VK_MENU) || pressed(keys, VK_LMENU)) {
+        state |= LEFT_ALT_PRESSED;
+    }
+    if (pressed(keys, VK_RMENU)) {
+        state |= RIGHT_ALT_PRESSED;
+    }
+    if (extended) {
+        state |= ENHANCED_KEY;
+    }
     return state;
 }
 
 // Posts code to the key buffer count times.
 void post_repeated(int code, int count) {
-    for (int i = 0; i < count; ++i) gfx_post_key(code);
+    for (int i = 0; i < count; ++i) {
+        gfx_post_key(code);
+    }
 }
 
 // A pressed key: extended keys go to the key buffer here; characters come with WM_CHAR.
@@ -50,12 +63,17 @@ LRESULT on_key_down(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     int character = 0;
     if (static_cast<int>(MapVirtualKeyA(static_cast<UINT>(vk), MAP_VK_TO_CHAR)) >= 0) {
         WORD word = 0;
-        if (ToAscii(static_cast<UINT>(vk), static_cast<UINT>(scan), keys, &word, 0) == 1)
+        if (ToAscii(static_cast<UINT>(vk), static_cast<UINT>(scan), keys, &word, 0) == 1) {
             character = word & 0xFF;
+        }
     }
     int code = translate_key(character, scan, vk, state);
-    if (code > 255) post_repeated(code, repeat);
-    if (vk == VK_F10 || vk == VK_MENU || code == CLOSE_KEY_CODE) return 0;
+    if (code > 255) {
+        post_repeated(code, repeat);
+    }
+    if (vk == VK_F10 || vk == VK_MENU || code == CLOSE_KEY_CODE) {
+        return 0;
+    }
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
@@ -63,10 +81,13 @@ LRESULT on_key_down(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
 void on_char(WPARAM wparam, LPARAM lparam) {
     char ansi = static_cast<char>(wparam);
     wchar_t wide = 0;
-    if (MultiByteToWideChar(CP_ACP, 0, &ansi, 1, &wide, 1) != 1) return;
-    char oem[4] = {};
-    if (WideCharToMultiByte(KEY_CODE_PAGE, 0, &wide, 1, oem, sizeof oem, nullptr, nullptr) < 1)
+    if (MultiByteToWideChar(CP_ACP, 0, &ansi, 1, &wide, 1) != 1) {
         return;
+    }
+    char oem[4] = {};
+    if (WideCharToMultiByte(KEY_CODE_PAGE, 0, &wide, 1, oem, sizeof oem, nullptr, nullptr) < 1) {
+        return;
+    }
     post_repeated(static_cast<uint8_t>(oem[0]), static_cast<int>(lparam & 0xFFFF));
 }
 
@@ -74,7 +95,9 @@ void on_char(WPARAM wparam, LPARAM lparam) {
 // display thread reads the keyboard again, so that a key held across the change reads as down.
 void on_activate(WPARAM wparam) {
     win32_window.is_active = static_cast<int>(wparam);
-    if (gfx_context && gfx_context->key_state) std::memset(gfx_context->key_state, 0, 128);
+    if (gfx_context && gfx_context->key_state) {
+        std::memset(gfx_context->key_state, 0, 128);
+    }
     win32_layer.mouse_buttons = 0;
     win32_layer.keyboard_changed = 1;
     gfx_mark_all_rows_dirty(gfx_context);
@@ -82,16 +105,19 @@ void on_activate(WPARAM wparam) {
 
 // One wheel message is one step, up or down, whatever its delta.
 void on_wheel(WPARAM wparam) {
-    if (win32_window.os_version <= 0x409) return;
+    if (win32_window.os_version <= 0x409) {
+        return;
+    }
     win32_layer.mouse_wheel += static_cast<int32_t>(wparam) > 0 ? 1 : -1;
 }
 
 // Sets or clears a bit of the mouse button state.
 void set_button(int bit, bool down) {
-    if (down)
+    if (down) {
         win32_layer.mouse_buttons |= bit;
-    else
+    } else {
         win32_layer.mouse_buttons &= ~bit;
+    }
 }
 
 } // namespace
@@ -102,22 +128,34 @@ LRESULT CALLBACK gfx_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
         ShowCursor(wparam != 0);
         return 0;
     }
-    if (message >= WM_KEYFIRST && message <= WM_KEYLAST) win32_layer.keyboard_changed = 1;
+    if (message >= WM_KEYFIRST && message <= WM_KEYLAST) {
+        win32_layer.keyboard_changed = 1;
+    }
     switch (message) {
     case WM_SIZE:
-        if (win32_window.is_active && wparam == SIZE_MAXIMIZED) return win32_switch_mode();
+        if (win32_window.is_active && wparam == SIZE_MAXIMIZED) {
+            return win32_switch_mode();
+        }
         break;
     case WM_SYSKEYDOWN:
-        if (!win32_window.is_active) break;
-        if (wparam == VK_RETURN && (lparam & KEY_ALT_HELD)) return win32_switch_mode();
+        if (!win32_window.is_active) {
+            break;
+        }
+        if (wparam == VK_RETURN && (lparam & KEY_ALT_HELD)) {
+            return win32_switch_mode();
+        }
         return on_key_down(window, message, wparam, lparam);
     case WM_KEYDOWN:
         return on_key_down(window, message, wparam, lparam);
     case WM_CHAR:
-        if (wparam <= 255) on_char(wparam, lparam);
+        if (wparam <= 255) {
+            on_char(wparam, lparam);
+        }
         break;
     case WM_PAINT:
-        if (win32_window.paint_hook) win32_window.paint_hook();
+        if (win32_window.paint_hook) {
+            win32_window.paint_hook();
+        }
         break;
     case WM_CLOSE:
         gfx_post_key(CLOSE_KEY_CODE);

@@ -15,7 +15,8 @@ void check_decoded(DecodedImage& image) {
         (image.channels != 1 && image.channels != 3 && image.channels != 4)) {
         std::abort();
     }
-    const std::size_t size = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) *
+    const std::size_t size = static_cast<std::size_t>(image.width) *
+                             static_cast<std::size_t>(image.height) *
                              static_cast<std::size_t>(image.channels);
     volatile uint8_t ends = static_cast<uint8_t>(image.pixels[0] ^ image.pixels[size - 1]);
     static_cast<void>(ends);

@@ -12,12 +12,17 @@ namespace {
 // The threads of this process.
 int thread_count() {
     HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snap == INVALID_HANDLE_VALUE) return -1;
+    if (snap == INVALID_HANDLE_VALUE) {
+        return -1;
+    }
     THREADENTRY32 entry{};
     entry.dwSize = sizeof entry;
     int count = 0;
-    for (BOOL more = Thread32First(snap, &entry); more; more = Thread32Next(snap, &entry))
-        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+    for (BOOL more = Thread32First(snap, &entry); more; more = Thread32Next(snap, &entry)) {
+        if (entry.th32OwnerProcessID == GetCurrentProcessId()) {
+            ++count;
+        }
+    }
     CloseHandle(snap);
     return count;
 }
@@ -68,7 +73,8 @@ TEST_F(GdiTest, QzgfxGdiTakesSoftwareScreensAndLeavesOpenGLScreensToOpenGL) {
         RECT client{};
         GetClientRect(win32_window.hwnd, &client);
         EXPECT_EQ(gfx_context->width, client.right) << "mode " << mode;
-        EXPECT_EQ(gfx_context->height * gfx_context->scanline_size, client.bottom) << "mode " << mode;
+        EXPECT_EQ(gfx_context->height * gfx_context->scanline_size, client.bottom)
+            << "mode " << mode;
     }
     for (int depth : {15, 16, 24, 32}) {
         ASSERT_EQ(0, gfx_screen_res(123, 45, depth, 1, 0, 0)) << depth;
@@ -106,7 +112,8 @@ TEST_F(GdiTest, ManyOperationsWhileTheDisplayThreadPresents) {
     }
     // Still answering, and showing the last picture exactly.
     DWORD_PTR answer = 0;
-    EXPECT_NE(0, SendMessageTimeoutA(win32_window.hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer));
+    EXPECT_NE(0,
+              SendMessageTimeoutA(win32_window.hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer));
     ASSERT_TRUE(wait_presented());
     EXPECT_TRUE(shows_framebuffer(read_client_area(win32_window.hwnd)));
 }

@@ -6,8 +6,8 @@ namespace {
 
 struct ScreenCase {
     const char* name;
-    int mode;   // a numbered mode, or 0 for a screen by size
-    int width;  // screens by size
+    int mode;  // a numbered mode, or 0 for a screen by size
+    int width; // screens by size
     int height;
     int depth;
 };
@@ -15,10 +15,9 @@ struct ScreenCase {
 // A paletted numbered mode, a doubled-row mode, 1- and 4-bit modes, an 8-bit width that is not a
 // multiple of 4, a 16-bit screen of odd width and a 32-bit screen.
 const ScreenCase SCREENS[] = {
-    {"mode13", 13, 0, 0, 0},           {"mode2_doubled", 2, 0, 0, 0},
-    {"mode8_doubled", 8, 0, 0, 0},     {"mode12_4bit", 12, 0, 0, 0},
-    {"mode11_1bit", 11, 0, 0, 0},      {"odd_8bit", 0, 317, 203, 8},
-    {"odd_16bit", 0, 301, 211, 16},    {"rgb_32bit", 0, 640, 480, 32},
+    {"mode13", 13, 0, 0, 0},        {"mode2_doubled", 2, 0, 0, 0},  {"mode8_doubled", 8, 0, 0, 0},
+    {"mode12_4bit", 12, 0, 0, 0},   {"mode11_1bit", 11, 0, 0, 0},   {"odd_8bit", 0, 317, 203, 8},
+    {"odd_16bit", 0, 301, 211, 16}, {"rgb_32bit", 0, 640, 480, 32},
 };
 
 // Names a case by its name in failure messages.
@@ -61,9 +60,11 @@ TEST_P(GdiPicture, OnlyMarkedRowsArePresentedAndWmPaintPresentsThemAll) {
         const int row = y / scan;
         for (int x = 0; x < after.width; ++x) {
             if (row == 20) {
-                ASSERT_EQ(before.at(x, y), after.at(x, y)) << "unmarked row, pixel " << x << "," << y;
+                ASSERT_EQ(before.at(x, y), after.at(x, y))
+                    << "unmarked row, pixel " << x << "," << y;
             } else {
-                ASSERT_TRUE(pixel_matches(gfx_context, after.at(x, y), expected_pixel(gfx_context, x, row)))
+                ASSERT_TRUE(
+                    pixel_matches(gfx_context, after.at(x, y), expected_pixel(gfx_context, x, row)))
                     << "pixel " << x << "," << y;
             }
         }
@@ -99,8 +100,9 @@ TEST_F(GdiTest, AFlippedPageIsShownWhole) {
     {
         GfxLockGuard lock(gfx_context);
         uint8_t* page = gfx_context->pages[1];
-        for (size_t i = 0; i < static_cast<size_t>(gfx_context->pitch) * gfx_context->height; ++i)
+        for (size_t i = 0; i < static_cast<size_t>(gfx_context->pitch) * gfx_context->height; ++i) {
             page[i] = static_cast<uint8_t>(random());
+        }
     }
     gfx_flip(1, 0);
     ASSERT_TRUE(wait_presented());

@@ -45,7 +45,9 @@ inline bool wait_presented() {
         {
             GfxLockGuard lock(gfx_context);
             const int rows = gfx_context->height * gfx_context->scanline_size;
-            for (int y = 0; y < rows && clean; ++y) clean = gfx_context->dirty_rows[y] == 0;
+            for (int y = 0; y < rows && clean; ++y) {
+                clean = gfx_context->dirty_rows[y] == 0;
+            }
         }
         if (clean) {
             Sleep(30); // let two more passes run, so X has the last call's pixels
@@ -74,16 +76,21 @@ inline Picture read_client_area(HWND window) {
     ClientToScreen(window, &origin);
     shot.width = client.right;
     shot.height = client.bottom;
-    const std::string file = "/tmp/qzgfx-gdi-shot-" + std::to_string(GetCurrentProcessId()) + ".rgb";
+    const std::string file =
+        "/tmp/qzgfx-gdi-shot-" + std::to_string(GetCurrentProcessId()) + ".rgb";
     const std::string crop = std::to_string(shot.width) + "x" + std::to_string(shot.height) + "+" +
                              std::to_string(origin.x) + "+" + std::to_string(origin.y);
-    if (run_shell("import -silent -window root -crop " + crop + " +repage -depth 8 rgb:" + file) != 0) {
+    if (run_shell("import -silent -window root -crop " + crop + " +repage -depth 8 rgb:" + file) !=
+        0) {
         ADD_FAILURE() << "import failed";
         return shot;
     }
     std::string windows_path = "Z:" + file;
-    for (char& c : windows_path)
-        if (c == '/') c = '\\';
+    for (char& c : windows_path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
     FILE* f = std::fopen(windows_path.c_str(), "rb");
     if (!f) {
         ADD_FAILURE() << "no picture in " << file;
@@ -98,8 +105,10 @@ inline Picture read_client_area(HWND window) {
         return shot;
     }
     shot.pixels.resize(rgb.size() / 3);
-    for (size_t i = 0; i < shot.pixels.size(); ++i)
-        shot.pixels[i] = uint32_t{rgb[3 * i]} << 16 | uint32_t{rgb[3 * i + 1]} << 8 | rgb[3 * i + 2];
+    for (size_t i = 0; i < shot.pixels.size(); ++i) {
+        shot.pixels[i] =
+            uint32_t{rgb[3 * i]} << 16 | uint32_t{rgb[3 * i + 1]} << 8 | rgb[3 * i + 2];
+    }
     return shot;
 }
 
@@ -126,7 +135,9 @@ inline uint32_t expected_pixel(const GfxContext* ctx, int x, int y) {
 // through a 5-5-5 bitmap, so there each channel must agree in its top 5 bits, whatever way the
 // display widens them; every other depth must agree exactly.
 inline bool pixel_matches(const GfxContext* ctx, uint32_t shown, uint32_t expected) {
-    if (ctx->bytes_per_pixel == 2) return (shown & 0xF8F8F8) == (expected & 0xF8F8F8);
+    if (ctx->bytes_per_pixel == 2) {
+        return (shown & 0xF8F8F8) == (expected & 0xF8F8F8);
+    }
     return shown == expected;
 }
 
@@ -135,17 +146,20 @@ inline bool pixel_matches(const GfxContext* ctx, uint32_t shown, uint32_t expect
 inline ::testing::AssertionResult shows_framebuffer(const Picture& shot) {
     const GfxContext* ctx = gfx_context;
     const int scan = ctx->scanline_size;
-    if (shot.width != ctx->width || shot.height != ctx->height * scan)
-        return ::testing::AssertionFailure() << "client area " << shot.width << "x" << shot.height
-                                             << ", screen " << ctx->width << "x"
-                                             << ctx->height * scan;
+    if (shot.width != ctx->width || shot.height != ctx->height * scan) {
+        return ::testing::AssertionFailure()
+               << "client area " << shot.width << "x" << shot.height << ", screen " << ctx->width
+               << "x" << ctx->height * scan;
+    }
     long wrong = 0;
     std::string first;
-    for (int y = 0; y < shot.height; ++y)
+    for (int y = 0; y < shot.height; ++y) {
         for (int x = 0; x < shot.width; ++x) {
             const uint32_t want = expected_pixel(ctx, x, y / scan);
             const uint32_t got = shot.at(x, y);
-            if (pixel_matches(ctx, got, want)) continue;
+            if (pixel_matches(ctx, got, want)) {
+                continue;
+            }
             if (wrong++ == 0) {
                 char text[96];
                 std::snprintf(text, sizeof text, "(%d, %d): shown %06X, framebuffer %06X", x, y,
@@ -153,7 +167,10 @@ inline ::testing::AssertionResult shows_framebuffer(const Picture& shot) {
                 first = text;
             }
         }
-    if (wrong == 0) return ::testing::AssertionSuccess();
+    }
+    if (wrong == 0) {
+        return ::testing::AssertionSuccess();
+    }
     return ::testing::AssertionFailure() << wrong << " pixels differ, first at " << first;
 }
 
@@ -174,24 +191,31 @@ inline void draw_rows(std::mt19937& random, int first, int last, bool mark) {
     GfxLockGuard lock(gfx_context);
     for (int y = first; y <= last; ++y) {
         scribble_row(random, y);
-        if (mark) gfx_context->dirty_rows[y] = 1;
+        if (mark) {
+            gfx_context->dirty_rows[y] = 1;
+        }
     }
 }
 
 // Gives every palette entry the screen has a random colour through the public palette call.
 inline void random_palette(std::mt19937& random) {
-    if (gfx_context->depth > 8) return;
+    if (gfx_context->depth > 8) {
+        return;
+    }
     const int count = 1 << gfx_context->depth;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         gfx_palette(i, static_cast<int>(random() & 0xFF), static_cast<int>(random() & 0xFF),
                     static_cast<int>(random() & 0xFF));
+    }
 }
 
 // Adds a top-level window to the list in `list` when it belongs to this process.
 inline BOOL CALLBACK collect_process_window(HWND window, LPARAM list) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (pid == GetCurrentProcessId()) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    if (pid == GetCurrentProcessId()) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    }
     return TRUE;
 }
 
@@ -223,20 +247,28 @@ protected:
     }
     // Opens a numbered mode on the GDI driver and waits for its first picture.
     static ::testing::AssertionResult open_mode(int mode) {
-        if (gfx_screen(mode, 0, 1, 0, 0) != 0) return ::testing::AssertionFailure() << "mode " << mode;
+        if (gfx_screen(mode, 0, 1, 0, 0) != 0) {
+            return ::testing::AssertionFailure() << "mode " << mode;
+        }
         return opened();
     }
     // Opens a screen by size on the GDI driver.
     static ::testing::AssertionResult open_size(int w, int h, int depth, int pages = 1) {
-        if (gfx_screen_res(w, h, depth, pages, 0, 0) != 0)
+        if (gfx_screen_res(w, h, depth, pages, 0, 0) != 0) {
             return ::testing::AssertionFailure() << w << "x" << h << "x" << depth;
+        }
         return opened();
     }
     static ::testing::AssertionResult opened() {
-        if (!gfx_context || gfx_context->driver != &GFX_DRIVER_GDI)
+        if (!gfx_context || gfx_context->driver != &GFX_DRIVER_GDI) {
             return ::testing::AssertionFailure() << "the screen did not get the GDI driver";
-        if (!IsWindow(win32_window.hwnd)) return ::testing::AssertionFailure() << "no window";
-        if (!wait_presented()) return ::testing::AssertionFailure() << "no pass came";
+        }
+        if (!IsWindow(win32_window.hwnd)) {
+            return ::testing::AssertionFailure() << "no window";
+        }
+        if (!wait_presented()) {
+            return ::testing::AssertionFailure() << "no pass came";
+        }
         return ::testing::AssertionSuccess();
     }
 };

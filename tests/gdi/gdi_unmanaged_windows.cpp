@@ -14,8 +14,9 @@ public:
         HKEY key = nullptr;
         const char* path = "Software\\Wine\\AppDefaults\\gdi_tests.exe\\X11 Driver";
         if (RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                            nullptr) != ERROR_SUCCESS)
+                            nullptr) != ERROR_SUCCESS) {
             return;
+        }
         RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
         RegCloseKey(key);
     }

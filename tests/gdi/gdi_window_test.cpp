@@ -22,10 +22,16 @@ protected:
     static std::vector<int> keys_after(size_t count) {
         std::vector<int> codes;
         for (int i = 0; i < 500 && codes.size() < count; ++i) {
-            for (int code = gfx_read_key(); code != 0; code = gfx_read_key()) codes.push_back(code);
-            if (codes.size() < count) Sleep(10);
+            for (int code = gfx_read_key(); code != 0; code = gfx_read_key()) {
+                codes.push_back(code);
+            }
+            if (codes.size() < count) {
+                Sleep(10);
+            }
         }
-        for (int code = gfx_read_key(); code != 0; code = gfx_read_key()) codes.push_back(code);
+        for (int code = gfx_read_key(); code != 0; code = gfx_read_key()) {
+            codes.push_back(code);
+        }
         return codes;
     }
 };
@@ -38,7 +44,9 @@ TEST_F(GdiWindow, TypedKeysReachTheKeyBufferAndKeyStateThroughTheDisplayThread) 
     int down = 0;
     for (int i = 0; i < 300 && down == 0; ++i) {
         down = gfx_multikey(19);
-        if (down == 0) Sleep(10);
+        if (down == 0) {
+            Sleep(10);
+        }
     }
     EXPECT_EQ(-1, down) << "R is down in key_state while held";
     EXPECT_EQ(0, gfx_multikey(1));
@@ -46,7 +54,9 @@ TEST_F(GdiWindow, TypedKeysReachTheKeyBufferAndKeyStateThroughTheDisplayThread) 
     int up = -1;
     for (int i = 0; i < 300 && up != 0; ++i) {
         up = gfx_multikey(19);
-        if (up != 0) Sleep(10);
+        if (up != 0) {
+            Sleep(10);
+        }
     }
     EXPECT_EQ(0, up) << "R is up again once released";
     EXPECT_EQ((std::vector<int>{'r'}), keys_after(1));
@@ -79,7 +89,9 @@ TEST_F(GdiWindow, AltEnterRecreatesTheWindowInPlaceWithEveryRowShown) {
     GetWindowRect(old_window, &old_rect);
     const size_t windows = process_windows().size();
     press("alt+Return");
-    for (int i = 0; i < 300 && win32_window.hwnd == old_window; ++i) Sleep(10);
+    for (int i = 0; i < 300 && win32_window.hwnd == old_window; ++i) {
+        Sleep(10);
+    }
 
     HWND window = win32_window.hwnd;
     ASSERT_NE(old_window, window) << "the switch re-creates the window";

@@ -50,8 +50,10 @@ const Member MEMBERS[] = {
 };
 
 // Around every step size (8, 11, 16, 64 pixels) and their multiples.
-const int WIDTHS[] = {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 15, 16, 17, 19, 27, 31, 32, 33, 47, 64, 71};
-const CpuIsa LEVELS[] = {CpuIsa::SCALAR, CpuIsa::SSE2, CpuIsa::SSSE3, CpuIsa::AVX2, CpuIsa::AVX512_VBMI};
+const int WIDTHS[] = {1,  2,  3,  4,  5,  7,  8,  9,  10, 11, 12,
+                      15, 16, 17, 19, 27, 31, 32, 33, 47, 64, 71};
+const CpuIsa LEVELS[] = {CpuIsa::SCALAR, CpuIsa::SSE2, CpuIsa::SSSE3, CpuIsa::AVX2,
+                         CpuIsa::AVX512_VBMI};
 
 // Restores the vector members' full instruction set when a test ends.
 struct IsaLimit {
@@ -83,14 +85,15 @@ void check_member(const Member& m, Blitter blitter, int width, int scanline, uin
         }
         for (int x = 0; x < width; ++x) {
             uint8_t want[4];
-            const uint8_t* px = screen.page() + static_cast<size_t>(y) * width * source_bytes + x * source_bytes;
-            reference_display(want, reference_source(m.source_depth, px, screen.palette()), m.display_depth,
-                              m.red_low);
+            const uint8_t* px =
+                screen.page() + static_cast<size_t>(y) * width * source_bytes + x * source_bytes;
+            reference_display(want, reference_source(m.source_depth, px, screen.palette()),
+                              m.display_depth, m.red_low);
             for (int i = 0; i < bytes; ++i) {
                 const uint8_t mask = reference_mask(m.display_depth, i);
                 ASSERT_EQ(want[i] & mask, got[x * bytes + i] & mask)
-                    << m.name << " width " << width << " scanline " << scanline << " row " << row << " pixel " << x
-                    << " byte " << i;
+                    << m.name << " width " << width << " scanline " << scanline << " row " << row
+                    << " pixel " << x << " byte " << i;
             }
         }
     }
@@ -102,7 +105,9 @@ TEST(BlitConvert, ScalarMembersMatchTheReference) {
         for (int scanline : {1, 2}) {
             for (int width : WIDTHS) {
                 check_member(m, m.scalar, width, scanline, seed++);
-                if (HasFatalFailure()) return;
+                if (HasFatalFailure()) {
+                    return;
+                }
             }
         }
     }
@@ -116,7 +121,9 @@ TEST(BlitConvert, VectorMembersMatchTheReferenceAtEveryLevel) {
             for (int scanline : {1, 2}) {
                 for (int width : WIDTHS) {
                     check_member(m, m.vector, width, scanline, seed++);
-                    if (HasFatalFailure()) return;
+                    if (HasFatalFailure()) {
+                        return;
+                    }
                 }
             }
         }
@@ -124,7 +131,8 @@ TEST(BlitConvert, VectorMembersMatchTheReferenceAtEveryLevel) {
 }
 
 // Runs `blitter` into a copy of `start` and returns the result.
-std::vector<uint8_t> run_into(Blitter blitter, const std::vector<uint8_t>& start, int pitch, std::mt19937& random) {
+std::vector<uint8_t> run_into(Blitter blitter, const std::vector<uint8_t>& start, int pitch,
+                              std::mt19937& random) {
     ExactBuffer dest(start.size(), random);
     std::memcpy(dest.data(), start.data(), start.size());
     blitter(dest.data(), pitch);
@@ -153,10 +161,14 @@ TEST(BlitConvert, VectorAndScalarMembersAgreeByteForByte) {
 
 TEST(BlitConvert, ExpansionWithAnUnusualLookupTableFollowsTheTable) {
     for (const Member& m : MEMBERS) {
-        if (m.source_depth != 16 || m.display_depth < 24) continue;
+        if (m.source_depth != 16 || m.display_depth < 24) {
+            continue;
+        }
         BlitScreen screen(40, 3, 16, 1, 77);
         screen.mark_all_dirty();
-        for (int i = 0; i < COLOUR_LOOKUP_ENTRIES; ++i) screen.lookup()[i] = static_cast<uint32_t>(screen.random()());
+        for (int i = 0; i < COLOUR_LOOKUP_ENTRIES; ++i) {
+            screen.lookup()[i] = static_cast<uint32_t>(screen.random()());
+        }
         const int pitch = 40 * reference_bytes(m.display_depth);
         ExactBuffer start(static_cast<size_t>(pitch) * 3, screen.random());
         const std::vector<uint8_t> initial = start.copy();
@@ -165,7 +177,9 @@ TEST(BlitConvert, ExpansionWithAnUnusualLookupTableFollowsTheTable) {
         // First pixel of row 0: the OR of the two table entries its bytes pick.
         const uint32_t s = screen.page()[0] | screen.page()[1] << 8;
         const uint32_t want = screen.lookup()[s & 0xFF] | screen.lookup()[256 + (s >> 8)];
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(static_cast<uint8_t>(want >> (8 * i)), scalar[i]) << m.name;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(static_cast<uint8_t>(want >> (8 * i)), scalar[i]) << m.name;
+        }
     }
 }
 
@@ -176,11 +190,15 @@ TEST(BlitConvert, PaletteTopBytesNeverReachAnotherChannel) {
     for (CpuIsa level : LEVELS) {
         IsaLimit limit(level);
         for (const Member& m : MEMBERS) {
-            if (m.source_depth != 8 || m.display_depth == 8) continue;
+            if (m.source_depth != 8 || m.display_depth == 8) {
+                continue;
+            }
             const int width = 83;
             BlitScreen screen(width, 3, 8, 1, seed++);
             screen.mark_all_dirty();
-            for (int i = 0; i < 256; ++i) screen.palette()[i] |= static_cast<uint32_t>(screen.random()()) << 24;
+            for (int i = 0; i < 256; ++i) {
+                screen.palette()[i] |= static_cast<uint32_t>(screen.random()()) << 24;
+            }
             const int bytes = reference_bytes(m.display_depth);
             const int pitch = width * bytes;
             ExactBuffer start(static_cast<size_t>(pitch) * 3, screen.random());
@@ -190,8 +208,8 @@ TEST(BlitConvert, PaletteTopBytesNeverReachAnotherChannel) {
                 << m.name << " level " << static_cast<int>(level);
             for (int x = 0; x < width * 3; ++x) {
                 uint8_t want[4];
-                reference_display(want, reference_source(8, screen.page() + x, screen.palette()), m.display_depth,
-                                  m.red_low);
+                reference_display(want, reference_source(8, screen.page() + x, screen.palette()),
+                                  m.display_depth, m.red_low);
                 for (int i = 0; i < bytes; ++i) {
                     const uint8_t mask = reference_mask(m.display_depth, i);
                     ASSERT_EQ(want[i] & mask, vector[static_cast<size_t>(x) * bytes + i] & mask)
@@ -213,7 +231,8 @@ TEST(BlitConvert, NegativePitchFillsRowsUpwards) {
         const uint8_t* got = dest.data() + (5 - row) * pitch;
         for (int x = 0; x < 10; ++x) {
             uint8_t want[2];
-            reference_display(want, reference_source(32, screen.page() + y * 40 + x * 4, nullptr), 16, false);
+            reference_display(want, reference_source(32, screen.page() + y * 40 + x * 4, nullptr),
+                              16, false);
             ASSERT_EQ(want[0], got[2 * x]);
             ASSERT_EQ(want[1], got[2 * x + 1]);
         }

@@ -31,31 +31,45 @@ uint32_t convert_one(Blitter blitter, int depth, uint32_t value, int red_low) {
 
 TEST(BlitExamples, PaletteEntryToHighColour) {
     for (bool vector : {false, true}) {
-        EXPECT_EQ(0x221Fu, convert_one(vector ? blit_8_to_15_mmx : blit_8_to_15, 8, 0x00FF8040, 0) & 0x7FFF);
-        EXPECT_EQ(0x7E08u, convert_one(vector ? blit_8_to_15_redlow_mmx : blit_8_to_15_redlow, 8, 0x00FF8040, 1) & 0x7FFF);
-        EXPECT_EQ(0x441Fu, convert_one(vector ? blit_8_to_16_mmx : blit_8_to_16, 8, 0x00FF8040, 0) & 0xFFFF);
-        EXPECT_EQ(0xFC08u, convert_one(vector ? blit_8_to_16_redlow_mmx : blit_8_to_16_redlow, 8, 0x00FF8040, 1) & 0xFFFF);
+        EXPECT_EQ(0x221Fu,
+                  convert_one(vector ? blit_8_to_15_mmx : blit_8_to_15, 8, 0x00FF8040, 0) & 0x7FFF);
+        EXPECT_EQ(0x7E08u, convert_one(vector ? blit_8_to_15_redlow_mmx : blit_8_to_15_redlow, 8,
+                                       0x00FF8040, 1) &
+                               0x7FFF);
+        EXPECT_EQ(0x441Fu,
+                  convert_one(vector ? blit_8_to_16_mmx : blit_8_to_16, 8, 0x00FF8040, 0) & 0xFFFF);
+        EXPECT_EQ(0xFC08u, convert_one(vector ? blit_8_to_16_redlow_mmx : blit_8_to_16_redlow, 8,
+                                       0x00FF8040, 1) &
+                               0xFFFF);
     }
 }
 
 TEST(BlitExamples, HighColourPixel) {
     for (bool vector : {false, true}) {
-        EXPECT_EQ(0x004080F8u, convert_one(vector ? blit_16_to_32_mmx : blit_16_to_32, 16, 0x441F, 0) & 0xFFFFFF);
-        EXPECT_EQ(0x221Fu, convert_one(vector ? blit_16_to_15_mmx : blit_16_to_15, 16, 0x441F, 0) & 0x7FFF);
+        EXPECT_EQ(0x004080F8u,
+                  convert_one(vector ? blit_16_to_32_mmx : blit_16_to_32, 16, 0x441F, 0) &
+                      0xFFFFFF);
+        EXPECT_EQ(0x221Fu,
+                  convert_one(vector ? blit_16_to_15_mmx : blit_16_to_15, 16, 0x441F, 0) & 0x7FFF);
     }
 }
 
 TEST(BlitExamples, TopByteOfTrueColourNeverReachesAChannel) {
     const Blitter members[][2] = {
-        {blit_32_to_15, blit_32_to_15_mmx},   {blit_32_to_15_redlow, blit_32_to_15_redlow_mmx},
-        {blit_32_to_16, blit_32_to_16_mmx},   {blit_32_to_16_redlow, blit_32_to_16_redlow_mmx},
-        {blit_32_to_24, blit_32_to_24_mmx},   {blit_32_to_24_redlow, blit_32_to_24_redlow_mmx},
+        {blit_32_to_15, blit_32_to_15_mmx},
+        {blit_32_to_15_redlow, blit_32_to_15_redlow_mmx},
+        {blit_32_to_16, blit_32_to_16_mmx},
+        {blit_32_to_16_redlow, blit_32_to_16_redlow_mmx},
+        {blit_32_to_24, blit_32_to_24_mmx},
+        {blit_32_to_24_redlow, blit_32_to_24_redlow_mmx},
         {blit_32_to_32_redlow, blit_32_to_32_redlow_mmx},
     };
     const uint32_t masks[] = {0x7FFF, 0x7FFF, 0xFFFF, 0xFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
     for (int i = 0; i < 7; ++i) {
         for (const Blitter b : members[i]) {
-            EXPECT_EQ(convert_one(b, 32, 0x004080FF, 0) & masks[i], convert_one(b, 32, 0xFF4080FF, 0) & masks[i]) << i;
+            EXPECT_EQ(convert_one(b, 32, 0x004080FF, 0) & masks[i],
+                      convert_one(b, 32, 0xFF4080FF, 0) & masks[i])
+                << i;
         }
     }
     EXPECT_EQ(0x00FF8040u, convert_one(blit_32_to_32_redlow, 32, 0xFF4080FF, 0) & 0xFFFFFF);
@@ -70,7 +84,9 @@ TEST(BlitExamples, DoubledRowsAreBothWrittenAndCleanRowsKeptWhole) {
     const std::vector<uint8_t> before = dest.copy();
     blit_copy(dest.data(), pitch);
     for (int row : {0, 1, 4, 5}) {
-        EXPECT_EQ(0, std::memcmp(dest.data() + row * pitch, screen.page() + (row / 2) * pitch, pitch)) << row;
+        EXPECT_EQ(0,
+                  std::memcmp(dest.data() + row * pitch, screen.page() + (row / 2) * pitch, pitch))
+            << row;
     }
     EXPECT_EQ(0, std::memcmp(dest.data() + 2 * pitch, before.data() + 2 * pitch, 2 * pitch));
 }
@@ -120,7 +136,9 @@ TEST(BlitExamples, NothingHappensWithoutAScreenOrItsBuffers) {
         blit_16_to_32(dest, 8);
         blit_16_to_32_mmx(dest, 8);
     }
-    for (uint8_t b : dest) EXPECT_EQ(0x55, b);
+    for (uint8_t b : dest) {
+        EXPECT_EQ(0x55, b);
+    }
 }
 
 TEST(BlitExamples, AWidthBeyondThePitchReadsOnlyThePitch) {
@@ -133,7 +151,8 @@ TEST(BlitExamples, AWidthBeyondThePitchReadsOnlyThePitch) {
     blit_32_to_16(dest.data(), pitch);
     blit_32_to_16_mmx(dest.data(), pitch);
     const uint32_t first = screen.page()[0] | screen.page()[1] << 8 | screen.page()[2] << 16;
-    const uint32_t want = ((first >> 19) & 0x1F) << 11 | ((first >> 10) & 0x3F) << 5 | ((first >> 3) & 0x1F);
+    const uint32_t want =
+        ((first >> 19) & 0x1F) << 11 | ((first >> 10) & 0x3F) << 5 | ((first >> 3) & 0x1F);
     EXPECT_EQ(want, static_cast<uint32_t>(dest.data()[0] | dest.data()[1] << 8));
 }
 

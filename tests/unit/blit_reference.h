@@ -23,7 +23,9 @@ inline ReferenceRgb reference_source(int depth, const uint8_t* px, const uint32_
 }
 
 // Bytes per display pixel.
-inline int reference_bytes(int display_depth) { return display_depth == 15 ? 2 : display_depth / 8; }
+inline int reference_bytes(int display_depth) {
+    return display_depth == 15 ? 2 : display_depth / 8;
+}
 
 // Writes one display pixel of `display_depth` bits (15, 16, 24, 32) in memory order.
 inline void reference_display(uint8_t* out, ReferenceRgb c, int display_depth, bool red_low) {
@@ -31,17 +33,29 @@ inline void reference_display(uint8_t* out, ReferenceRgb c, int display_depth, b
     const uint32_t bottom = red_low ? c.r : c.b;
     uint32_t word = 0;
     switch (display_depth) {
-    case 15: word = (top >> 3) << 10 | (c.g >> 3) << 5 | bottom >> 3; break;
-    case 16: word = (top >> 3) << 11 | (c.g >> 2) << 5 | bottom >> 3; break;
-    default: word = top << 16 | c.g << 8 | bottom; break;
+    case 15:
+        word = (top >> 3) << 10 | (c.g >> 3) << 5 | bottom >> 3;
+        break;
+    case 16:
+        word = (top >> 3) << 11 | (c.g >> 2) << 5 | bottom >> 3;
+        break;
+    default:
+        word = top << 16 | c.g << 8 | bottom;
+        break;
     }
-    for (int i = 0; i < reference_bytes(display_depth); ++i) out[i] = static_cast<uint8_t>(word >> (8 * i));
+    for (int i = 0; i < reference_bytes(display_depth); ++i) {
+        out[i] = static_cast<uint8_t>(word >> (8 * i));
+    }
 }
 
 // The bits of display byte `i` that the format specifies (bit 15 of a 15-bit pixel and the top
 // byte of a 32-bit pixel are not).
 inline uint8_t reference_mask(int display_depth, int i) {
-    if (display_depth == 15 && i == 1) return 0x7F;
-    if (display_depth == 32 && i == 3) return 0x00;
+    if (display_depth == 15 && i == 1) {
+        return 0x7F;
+    }
+    if (display_depth == 32 && i == 3) {
+        return 0x00;
+    }
     return 0xFF;
 }

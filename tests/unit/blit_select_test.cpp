@@ -63,8 +63,8 @@ void check_depth(int depth, const Choice (&choices)[N]) {
             for (const Choice& c : choices) {
                 const Blitter want = mmx && scanline == 1 ? c.vector : c.scalar;
                 EXPECT_EQ(want, select_blitter(c.display_depth, c.red_low))
-                    << "depth " << depth << " display " << c.display_depth << " red_low " << c.red_low
-                    << " mmx " << mmx << " scanline " << scanline;
+                    << "depth " << depth << " display " << c.display_depth << " red_low "
+                    << c.red_low << " mmx " << mmx << " scanline " << scanline;
             }
             // Any non-zero red_low asks for red-low.
             EXPECT_EQ(select_blitter(15, 1), select_blitter(15, 7)) << "depth " << depth;
@@ -73,9 +73,15 @@ void check_depth(int depth, const Choice (&choices)[N]) {
 }
 
 TEST(BlitSelect, EveryFramebufferDepthGetsItsMember) {
-    for (int depth : {1, 2, 4, 8}) check_depth(depth, PALETTED);
-    for (int depth : {15, 16}) check_depth(depth, HIGH_COLOUR);
-    for (int depth : {24, 32}) check_depth(depth, TRUE_COLOUR);
+    for (int depth : {1, 2, 4, 8}) {
+        check_depth(depth, PALETTED);
+    }
+    for (int depth : {15, 16}) {
+        check_depth(depth, HIGH_COLOUR);
+    }
+    for (int depth : {24, 32}) {
+        check_depth(depth, TRUE_COLOUR);
+    }
 }
 
 TEST(BlitSelect, UnsupportedCombinationsGetNone) {
@@ -89,7 +95,9 @@ TEST(BlitSelect, UnsupportedCombinationsGetNone) {
     for (int depth : {0, 3, 5, 12, 33, -1, 100}) {
         BlitScreen screen(8, 2, 8, 1, 3);
         screen.ctx().depth = depth;
-        for (int display : {8, 15, 16, 24, 32}) EXPECT_EQ(nullptr, select_blitter(display, 0)) << depth;
+        for (int display : {8, 15, 16, 24, 32}) {
+            EXPECT_EQ(nullptr, select_blitter(display, 0)) << depth;
+        }
     }
 }
 
@@ -116,10 +124,13 @@ uint32_t lookup_entry(int index, bool red_low) {
 TEST(BlitSelect, RebuildsTheExpansionTableForTheOrderAskedFor) {
     BlitScreen screen(8, 2, 32, 1, 5);
     for (int red_low : {0, 1, 0}) {
-        for (int i = 0; i < COLOUR_LOOKUP_ENTRIES; ++i) screen.lookup()[i] = 0xDEADBEEF;
+        for (int i = 0; i < COLOUR_LOOKUP_ENTRIES; ++i) {
+            screen.lookup()[i] = 0xDEADBEEF;
+        }
         select_blitter(12, red_low); // a refused depth still rebuilds the table
         for (int i = 0; i < COLOUR_LOOKUP_ENTRIES; ++i) {
-            ASSERT_EQ(lookup_entry(i, red_low != 0), screen.lookup()[i]) << "entry " << i << " red_low " << red_low;
+            ASSERT_EQ(lookup_entry(i, red_low != 0), screen.lookup()[i])
+                << "entry " << i << " red_low " << red_low;
         }
     }
 }

@@ -17,9 +17,14 @@ public:
     // palette and no dirty rows.
     BlitScreen(int width, int height, int depth, int scanline_size, uint32_t seed)
         : random_(seed), page_(static_cast<size_t>(width) * height * (depth / 8)),
-          dirty_(static_cast<size_t>(height) * scanline_size), palette_(256), lookup_(COLOUR_LOOKUP_ENTRIES) {
-        for (auto& b : page_) b = static_cast<uint8_t>(random_());
-        for (auto& e : palette_) e = random_() & 0x00FFFFFF;
+          dirty_(static_cast<size_t>(height) * scanline_size), palette_(256),
+          lookup_(COLOUR_LOOKUP_ENTRIES) {
+        for (auto& b : page_) {
+            b = static_cast<uint8_t>(random_());
+        }
+        for (auto& e : palette_) {
+            e = random_() & 0x00FFFFFF;
+        }
         ctx_.width = width;
         ctx_.height = height;
         ctx_.depth = depth;
@@ -49,10 +54,14 @@ public:
 
     // Marks about half the rows dirty at random, always including the first.
     void mark_some_dirty() {
-        for (int y = 0; y < ctx_.height; ++y) dirty_[y] = (y == 0 || random_() % 2) ? 1 : 0;
+        for (int y = 0; y < ctx_.height; ++y) {
+            dirty_[y] = (y == 0 || random_() % 2) ? 1 : 0;
+        }
     }
     void mark_all_dirty() {
-        for (int y = 0; y < ctx_.height; ++y) dirty_[y] = static_cast<uint8_t>(1 + random_() % 255);
+        for (int y = 0; y < ctx_.height; ++y) {
+            dirty_[y] = static_cast<uint8_t>(1 + random_() % 255);
+        }
     }
     bool dirty(int y) const { return dirty_[y] != 0; }
 
@@ -72,7 +81,9 @@ private:
 class ExactBuffer {
 public:
     ExactBuffer(size_t size, std::mt19937& random) : size_(size), bytes_(new uint8_t[size]) {
-        for (size_t i = 0; i < size; ++i) bytes_[i] = static_cast<uint8_t>(random());
+        for (size_t i = 0; i < size; ++i) {
+            bytes_[i] = static_cast<uint8_t>(random());
+        }
     }
     ~ExactBuffer() { delete[] bytes_; }
     ExactBuffer(const ExactBuffer&) = delete;

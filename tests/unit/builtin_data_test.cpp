@@ -16,19 +16,13 @@ protected:
 };
 
 // Row r of glyph c of font.
-uint8_t row(const FontInfo& font, int c, int r) {
-    return font.glyphs[c * font.height + r];
-}
+uint8_t row(const FontInfo& font, int c, int r) { return font.glyphs[c * font.height + r]; }
 
 // Colour channel ch (0 red, 1 green, 2 blue) of entry i of palette.
-int channel(const PaletteInfo& palette, int i, int ch) {
-    return palette.colours[i * 3 + ch];
-}
+int channel(const PaletteInfo& palette, int i, int ch) { return palette.colours[i * 3 + ch]; }
 
 // The 8-bit value of a 6-bit colour level.
-int level8(int v) {
-    return v * 255 / 63;
-}
+int level8(int v) { return v * 255 / 63; }
 
 const FontInfo* const FONTS[] = {&FONT_8X8, &FONT_8X14, &FONT_8X16};
 
@@ -44,10 +38,11 @@ TEST(BuiltinPacked, DecodesToExactlyTheDataBlock) {
     // The block's last code is the end code, so nothing follows it.
     size_t codes = BUILTIN_DATA_PACKED_SIZE * 2 / 3;
     size_t k = codes - 1;
-    unsigned last = (k % 2 == 0)
-                        ? BUILTIN_DATA_PACKED[3 * k / 2] | (BUILTIN_DATA_PACKED[3 * k / 2 + 1] & 0x0Fu) << 8
-                        : (BUILTIN_DATA_PACKED[(3 * k - 1) / 2] >> 4) |
-                              static_cast<unsigned>(BUILTIN_DATA_PACKED[(3 * k + 1) / 2]) << 4;
+    unsigned last =
+        (k % 2 == 0)
+            ? BUILTIN_DATA_PACKED[3 * k / 2] | (BUILTIN_DATA_PACKED[3 * k / 2 + 1] & 0x0Fu) << 8
+            : (BUILTIN_DATA_PACKED[(3 * k - 1) / 2] >> 4) |
+                  static_cast<unsigned>(BUILTIN_DATA_PACKED[(3 * k + 1) / 2]) << 4;
     EXPECT_EQ(last, 4095u);
 }
 
@@ -93,10 +88,10 @@ TEST_F(BuiltinData, FontsHoldCodePage437Glyphs) {
         int shade_bits = 0;
         int face_bits = 0;
         for (int r = 0; r < font->height; ++r) {
-            EXPECT_EQ(row(*font, 0, r), 0);        // glyph 0 blank
-            EXPECT_EQ(row(*font, ' ', r), 0);      // space blank
-            EXPECT_EQ(row(*font, 0xDB, r), 0xFF);  // full block
-            EXPECT_NE(row(*font, 0xB2, r), 0xFF);  // dark shade is not solid
+            EXPECT_EQ(row(*font, 0, r), 0);       // glyph 0 blank
+            EXPECT_EQ(row(*font, ' ', r), 0);     // space blank
+            EXPECT_EQ(row(*font, 0xDB, r), 0xFF); // full block
+            EXPECT_NE(row(*font, 0xB2, r), 0xFF); // dark shade is not solid
             shade_bits += __builtin_popcount(row(*font, 0xB0, r));
             face_bits += __builtin_popcount(row(*font, 0x01, r));
         }
@@ -135,10 +130,10 @@ TEST_F(BuiltinData, GlyphsDifferBetweenCharacters) {
 TEST_F(BuiltinData, TwoAndSixteenColourPalettes) {
     const int two[2][3] = {{0, 0, 0}, {255, 255, 255}};
     const int sixteen[16][3] = {
-        {0, 0, 0},      {0, 0, 170},    {0, 170, 0},    {0, 170, 170},
-        {170, 0, 0},    {170, 0, 170},  {170, 85, 0},   {170, 170, 170},
-        {85, 85, 85},   {85, 85, 255},  {85, 255, 85},  {85, 255, 255},
-        {255, 85, 85},  {255, 85, 255}, {255, 255, 85}, {255, 255, 255},
+        {0, 0, 0},     {0, 0, 170},    {0, 170, 0},    {0, 170, 170},
+        {170, 0, 0},   {170, 0, 170},  {170, 85, 0},   {170, 170, 170},
+        {85, 85, 85},  {85, 85, 255},  {85, 255, 85},  {85, 255, 255},
+        {255, 85, 85}, {255, 85, 255}, {255, 255, 85}, {255, 255, 255},
     };
     for (int ch = 0; ch < 3; ++ch) {
         for (int i = 0; i < 2; ++i) {
@@ -179,10 +174,10 @@ TEST_F(BuiltinData, TwoFiftySixColourPaletteKnownEntries) {
     };
     EXPECT_EQ(rgb(32), (std::vector<int>{0, 0, 255}));
     EXPECT_EQ(rgb(41), (std::vector<int>{255, 64, 0}));
-    EXPECT_EQ(rgb(33), (std::vector<int>{64, 0, 255}));   // level 16 is stored as 64
+    EXPECT_EQ(rgb(33), (std::vector<int>{64, 0, 255}));    // level 16 is stored as 64
     EXPECT_EQ(rgb(80), (std::vector<int>{182, 182, 255})); // level 45 is stored as 182
     EXPECT_EQ(rgb(31), (std::vector<int>{255, 255, 255}));
-    EXPECT_EQ(rgb(247), (std::vector<int>{44, 48, 64}));   // levels 11, 12 and 16
+    EXPECT_EQ(rgb(247), (std::vector<int>{44, 48, 64})); // levels 11, 12 and 16
     for (int i = 248; i < 256; ++i) {
         EXPECT_EQ(rgb(i), (std::vector<int>{0, 0, 0})) << i;
     }
@@ -203,16 +198,40 @@ TEST_F(BuiltinData, TwoFiftySixColourGroupsWalkTheColourWheel) {
             int r = channel(PALETTE_256, base + j, 0);
             int gr = channel(PALETTE_256, base + j, 1);
             int b = channel(PALETTE_256, base + j, 2);
-            int sweep = level8(levels[g][j % 4]);       // rising from L0
-            int fall = level8(levels[g][4 - j % 4]);    // falling from L4
+            int sweep = level8(levels[g][j % 4]);    // rising from L0
+            int fall = level8(levels[g][4 - j % 4]); // falling from L4
             SCOPED_TRACE(base + j);
             switch (j / 4) {
-            case 0: EXPECT_EQ(r, sweep); EXPECT_EQ(gr, lo); EXPECT_EQ(b, hi); break;
-            case 1: EXPECT_EQ(r, hi); EXPECT_EQ(gr, lo); EXPECT_EQ(b, fall); break;
-            case 2: EXPECT_EQ(r, hi); EXPECT_EQ(gr, sweep); EXPECT_EQ(b, lo); break;
-            case 3: EXPECT_EQ(r, fall); EXPECT_EQ(gr, hi); EXPECT_EQ(b, lo); break;
-            case 4: EXPECT_EQ(r, lo); EXPECT_EQ(gr, hi); EXPECT_EQ(b, sweep); break;
-            case 5: EXPECT_EQ(r, lo); EXPECT_EQ(gr, fall); EXPECT_EQ(b, hi); break;
+            case 0:
+                EXPECT_EQ(r, sweep);
+                EXPECT_EQ(gr, lo);
+                EXPECT_EQ(b, hi);
+                break;
+            case 1:
+                EXPECT_EQ(r, hi);
+                EXPECT_EQ(gr, lo);
+                EXPECT_EQ(b, fall);
+                break;
+            case 2:
+                EXPECT_EQ(r, hi);
+                EXPECT_EQ(gr, sweep);
+                EXPECT_EQ(b, lo);
+                break;
+            case 3:
+                EXPECT_EQ(r, fall);
+                EXPECT_EQ(gr, hi);
+                EXPECT_EQ(b, lo);
+                break;
+            case 4:
+                EXPECT_EQ(r, lo);
+                EXPECT_EQ(gr, hi);
+                EXPECT_EQ(b, sweep);
+                break;
+            case 5:
+                EXPECT_EQ(r, lo);
+                EXPECT_EQ(gr, fall);
+                EXPECT_EQ(b, hi);
+                break;
             }
         }
     }

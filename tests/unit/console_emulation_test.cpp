@@ -78,7 +78,8 @@ TEST_F(ConsoleEmulation, PrintingTakesTheLockOnceUnlessTheProgramHoldsIt) {
     EXPECT_EQ(test_driver_log.locks, 1);
     EXPECT_EQ(test_driver_log.unlocks, 1);
     EXPECT_EQ(screen.ctx().flags & (CTX_LOCKED | CTX_AUTO_LOCKED), 0u);
-    EXPECT_EQ(screen.text(0)[8].code, static_cast<uint32_t>('b')) << "the tab filled the 8-column row";
+    EXPECT_EQ(screen.text(0)[8].code, static_cast<uint32_t>('b'))
+        << "the tab filled the 8-column row";
     EXPECT_EQ(screen.text(0)[16].code, static_cast<uint32_t>('c'));
 
     screen.ctx().flags |= CTX_LOCKED;
@@ -148,7 +149,8 @@ TEST_F(ConsoleEmulation, TheBlockCursorShowsWhileWaitingAndMovesBackWithBackspac
     EXPECT_EQ(seen[0], block + "   ");
     EXPECT_EQ(seen[1], "h" + block + "  ");
     EXPECT_EQ(seen[2], "hi" + block + " ");
-    EXPECT_EQ(seen[3], "h" + block + "  ") << "backspace puts the block back and blanks the old one";
+    EXPECT_EQ(seen[3], "h" + block + "  ")
+        << "backspace puts the block back and blanks the old one";
     EXPECT_EQ(cell_row(0).substr(0, 4), "h   ");
     EXPECT_TRUE(cell_shows(1, 0, ' ', 15, 0));
     EXPECT_EQ(ctx->cursor_x, 0);
@@ -198,7 +200,8 @@ TEST_F(ConsoleEmulation, ACloseRequestEndsLineInputAndWaitsForTheProgram) {
 
 TEST_F(ConsoleEmulation, LineInputStoresAndEchoesOnlyPrintableCharacters) {
     ASSERT_TRUE(open_null_mode(13));
-    type("a\tb\x1b\x01" "c\x7f\bd\r");
+    type("a\tb\x1b\x01"
+         "c\x7f\bd\r");
     char buffer[16];
     ASSERT_EQ(rt_line_input(buffer, sizeof buffer), buffer);
     EXPECT_STREQ(buffer, "abd");

@@ -34,7 +34,9 @@ unsigned simulated_wait(int ms) {
     ++sim.waits;
     const int64_t until = sim.clock_us + int64_t{ms} * 1000;
     if (sim.message_every_us > 0 && sim.next_message_us <= until) {
-        if (sim.next_message_us > sim.clock_us) sim.clock_us = sim.next_message_us;
+        if (sim.next_message_us > sim.clock_us) {
+            sim.clock_us = sim.next_message_us;
+        }
         sim.next_message_us = sim.clock_us + sim.message_every_us;
         return DISPLAY_WOKE_MESSAGE;
     }
@@ -58,11 +60,15 @@ void simulated_unlock() { sim.locked = false; }
 
 // Records the pass and stops the loop after the wanted number; each pass takes 300 µs.
 void simulated_pass(unsigned woke) {
-    if (!sim.locked) sim.pass_unlocked = true;
+    if (!sim.locked) {
+        sim.pass_unlocked = true;
+    }
     sim.pass_starts.push_back(sim.clock_us);
     sim.wakes.push_back(woke);
     sim.clock_us += 300;
-    if (static_cast<int>(sim.pass_starts.size()) == sim.passes_wanted) sim.running = 0;
+    if (static_cast<int>(sim.pass_starts.size()) == sim.passes_wanted) {
+        sim.running = 0;
+    }
 }
 
 // Runs the loop on the simulated thread for `passes` passes.
@@ -86,8 +92,9 @@ void run_passes(int passes, int64_t message_every_us) {
 // The shortest gap between two pass starts, in microseconds.
 int64_t shortest_gap() {
     int64_t gap = INT64_MAX;
-    for (size_t i = 1; i < sim.pass_starts.size(); ++i)
+    for (size_t i = 1; i < sim.pass_starts.size(); ++i) {
         gap = std::min(gap, sim.pass_starts[i] - sim.pass_starts[i - 1]);
+    }
     return gap;
 }
 
@@ -105,7 +112,9 @@ TEST(DisplayLoop, IdlePassesComeEveryIntervalWithOneWaitEach) {
     EXPECT_EQ(0, sim.sleeps);
     EXPECT_EQ(100, sim.locks);
     EXPECT_FALSE(sim.pass_unlocked);
-    for (unsigned woke : sim.wakes) EXPECT_EQ(0u, woke);
+    for (unsigned woke : sim.wakes) {
+        EXPECT_EQ(0u, woke);
+    }
 }
 
 // A mouse dragged across the window: a message every 250 µs for a simulated second must not
@@ -120,7 +129,9 @@ TEST(DisplayLoop, ABurstOfMessagesKeepsPassesAnIntervalApart) {
     EXPECT_FALSE(sim.pass_unlocked);
     // The passes still learn that messages came, so that they pump them.
     int woken = 0;
-    for (unsigned woke : sim.wakes) woken += (woke & DISPLAY_WOKE_MESSAGE) ? 1 : 0;
+    for (unsigned woke : sim.wakes) {
+        woken += (woke & DISPLAY_WOKE_MESSAGE) ? 1 : 0;
+    }
     EXPECT_GE(woken, 99);
 }
 
@@ -167,11 +178,19 @@ TEST(DirtyRows, MarkAndClearEveryShownRow) {
     ctx.scanline_size = 2;
     ctx.dirty_rows = marks.data();
     gfx_mark_all_rows_dirty(&ctx);
-    for (int y = 0; y < 14; ++y) EXPECT_EQ(1, marks[y]) << y;
-    for (int y = 14; y < 19; ++y) EXPECT_EQ(0xEE, marks[y]) << y;
+    for (int y = 0; y < 14; ++y) {
+        EXPECT_EQ(1, marks[y]) << y;
+    }
+    for (int y = 14; y < 19; ++y) {
+        EXPECT_EQ(0xEE, marks[y]) << y;
+    }
     gfx_clear_row_marks(&ctx);
-    for (int y = 0; y < 14; ++y) EXPECT_EQ(0, marks[y]) << y;
-    for (int y = 14; y < 19; ++y) EXPECT_EQ(0xEE, marks[y]) << y;
+    for (int y = 0; y < 14; ++y) {
+        EXPECT_EQ(0, marks[y]) << y;
+    }
+    for (int y = 14; y < 19; ++y) {
+        EXPECT_EQ(0xEE, marks[y]) << y;
+    }
     gfx_mark_all_rows_dirty(nullptr);
     ctx.dirty_rows = nullptr;
     gfx_clear_row_marks(&ctx);

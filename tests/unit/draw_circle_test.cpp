@@ -64,8 +64,10 @@ PixelSet outline_and_inside(const PixelSet& outline) {
         x1 = std::max(x1, x);
         y1 = std::max(y1, y);
     }
-    const PixelSet outside = breadth_first_region(x0 - 1, y0 - 1, x0 - 1, y0 - 1, x1 + 1, y1 + 1,
-                                                  [&](int x, int y) { return !outline.count({x, y}); });
+    const PixelSet outside =
+        breadth_first_region(x0 - 1, y0 - 1, x0 - 1, y0 - 1, x1 + 1, y1 + 1, [&](int x, int y) {
+            return !outline.count({x, y});
+        });
     PixelSet result;
     for (int y = y0; y <= y1; ++y) {
         for (int x = x0; x <= x1; ++x) {
@@ -101,8 +103,10 @@ TEST_F(DrawTest, OutlinesLieWithinHalfAPixelAndAreClosedConnectedAndSymmetric) {
         EXPECT_TRUE(eight_connected(s)) << r << " " << aspect;
         // Closed: the centre cannot reach the outside without crossing the outline.
         if (std::min(a, b) >= 1.5) {
-            const PixelSet inside = breadth_first_region(160, 100, 0, 0, 319, 199,
-                                                         [&](int x, int y) { return !s.count({x, y}); });
+            const PixelSet inside =
+                breadth_first_region(160, 100, 0, 0, 319, 199, [&](int x, int y) {
+                    return !s.count({x, y});
+                });
             EXPECT_FALSE(inside.empty());
             EXPECT_FALSE(inside.count({0, 0})) << "open outline r " << r << " aspect " << aspect;
         }
@@ -121,7 +125,8 @@ TEST_F(DrawTest, FilledCirclesAreTheOutlineAndEverythingInside) {
             const float aspect = i % 2 ? aspects(rng) : 1.0f;
             const PixelSet outline = circle_pixels(150, 95, r, c, aspect);
             const PixelSet filled = circle_pixels(150, 95, r, c, aspect, GFX_CIRCLE_FILLED);
-            EXPECT_EQ(filled, outline_and_inside(outline)) << depth << " r " << r << " aspect " << aspect;
+            EXPECT_EQ(filled, outline_and_inside(outline))
+                << depth << " r " << r << " aspect " << aspect;
             EXPECT_EQ(work_pixel(150, 95), stored_colour(c));
         }
     }
@@ -154,7 +159,8 @@ TEST_F(DrawTest, ArcsKeepTheOutlineBetweenTheirAnglesAndNegativeAnglesAddRadii) 
     const uint32_t c = depth_colour(32);
     const PixelSet whole = circle_pixels(160, 100, 50, c, 1);
     const double pi = std::numbers::pi;
-    const PixelSet upper_right = circle_pixels(160, 100, 50, c, 1, 0, 0.0f, static_cast<float>(pi / 2));
+    const PixelSet upper_right =
+        circle_pixels(160, 100, 50, c, 1, 0, 0.0f, static_cast<float>(pi / 2));
     EXPECT_FALSE(upper_right.empty());
     for (const auto& [x, y] : upper_right) {
         EXPECT_TRUE(whole.count({x, y}));
@@ -173,7 +179,8 @@ TEST_F(DrawTest, ArcsKeepTheOutlineBetweenTheirAnglesAndNegativeAnglesAddRadii) 
         }
     }
     // The pie's radii: both ends joined to the centre.
-    const PixelSet pie = circle_pixels(160, 100, 50, c, 1, 0, -0.0001f, static_cast<float>(-pi / 2));
+    const PixelSet pie =
+        circle_pixels(160, 100, 50, c, 1, 0, -0.0001f, static_cast<float>(-pi / 2));
     EXPECT_TRUE(pie.count({160, 100}));
     for (int i = 0; i <= 50; ++i) {
         EXPECT_TRUE(pie.count({160 + i, 100})) << i;

@@ -42,31 +42,49 @@ std::vector<Shape> random_shapes(int depth, int count, unsigned seed) {
         const auto style = static_cast<uint16_t>(styles(rng));
         switch (i % 9) {
         case 0:
-            shapes.push_back([=](float ox, float oy) { gfx_line(x1 + ox, y1 + oy, x2 + ox, y2 + oy, c, GFX_LINE, GFX_STYLE_SOLID, 0); });
+            shapes.push_back([=](float ox, float oy) {
+                gfx_line(x1 + ox, y1 + oy, x2 + ox, y2 + oy, c, GFX_LINE, GFX_STYLE_SOLID, 0);
+            });
             break;
         case 1:
-            shapes.push_back([=](float ox, float oy) { gfx_line(x1 + ox, y1 + oy, x2 + ox, y2 + oy, c, GFX_LINE, style, 0); });
+            shapes.push_back([=](float ox, float oy) {
+                gfx_line(x1 + ox, y1 + oy, x2 + ox, y2 + oy, c, GFX_LINE, style, 0);
+            });
             break;
         case 2:
-            shapes.push_back([=](float ox, float oy) { gfx_line(x1 + ox, y1 + oy, x2 + ox, y2 + oy, c, GFX_BOX, style, 0); });
+            shapes.push_back([=](float ox, float oy) {
+                gfx_line(x1 + ox, y1 + oy, x2 + ox, y2 + oy, c, GFX_BOX, style, 0);
+            });
             break;
         case 3:
-            shapes.push_back([=](float ox, float oy) { gfx_line(x1 + ox, y1 + oy, x2 + ox, y2 + oy, c, GFX_BOX_FILLED, 0, 0); });
+            shapes.push_back([=](float ox, float oy) {
+                gfx_line(x1 + ox, y1 + oy, x2 + ox, y2 + oy, c, GFX_BOX_FILLED, 0, 0);
+            });
             break;
         case 4:
-            shapes.push_back([=](float ox, float oy) { gfx_circle(cx + ox, cy + oy, r, c, GFX_OMITTED, GFX_OMITTED, 1, 0); });
+            shapes.push_back([=](float ox, float oy) {
+                gfx_circle(cx + ox, cy + oy, r, c, GFX_OMITTED, GFX_OMITTED, 1, 0);
+            });
             break;
         case 5:
-            shapes.push_back([=](float ox, float oy) { gfx_circle(cx + ox, cy + oy, r, c, GFX_OMITTED, GFX_OMITTED, aspect, GFX_CIRCLE_FILLED); });
+            shapes.push_back([=](float ox, float oy) {
+                gfx_circle(cx + ox, cy + oy, r, c, GFX_OMITTED, GFX_OMITTED, aspect,
+                           GFX_CIRCLE_FILLED);
+            });
             break;
         case 6:
-            shapes.push_back([=](float ox, float oy) { gfx_circle(cx + ox, cy + oy, r, c, a0, a1, aspect, 0); });
+            shapes.push_back(
+                [=](float ox, float oy) { gfx_circle(cx + ox, cy + oy, r, c, a0, a1, aspect, 0); });
             break;
         case 7:
-            shapes.push_back([=](float ox, float oy) { gfx_circle(cx + ox, cy + oy, r / 3, c, a0, a1, aspect, GFX_CIRCLE_FILLED); });
+            shapes.push_back([=](float ox, float oy) {
+                gfx_circle(cx + ox, cy + oy, r / 3, c, a0, a1, aspect, GFX_CIRCLE_FILLED);
+            });
             break;
         default:
-            shapes.push_back([=](float ox, float oy) { gfx_draw_text(cx + ox, cy + oy, "Clip me: 0123 #@!", -1, c, 8 + 2 * (i % 2) * 4); });
+            shapes.push_back([=](float ox, float oy) {
+                gfx_draw_text(cx + ox, cy + oy, "Clip me: 0123 #@!", -1, c, 8 + 2 * (i % 2) * 4);
+            });
             break;
         }
     }
@@ -76,8 +94,8 @@ std::vector<Shape> random_shapes(int depth, int count, unsigned seed) {
 // Draws the shape on the screen inside the view (x1, y1)-(x2, y2) and whole into a larger image,
 // and expects the screen to equal the image cropped to the view, with nothing outside it. Returns
 // the number of pixels drawn on the screen.
-int expect_clipped_equals_cropped(TestImage& image, const Shape& shape, int x1, int y1, int x2, int y2,
-                                  int index) {
+int expect_clipped_equals_cropped(TestImage& image, const Shape& shape, int x1, int y1, int x2,
+                                  int y2, int index) {
     GfxContext* ctx = gfx_context;
     gfx_view(x1, y1, x2, y2, GFX_COLOUR_OMITTED, GFX_COLOUR_OMITTED, 1);
     clear_work();
@@ -105,13 +123,16 @@ int expect_clipped_equals_cropped(TestImage& image, const Shape& shape, int x1, 
 TEST_F(DrawTest, ClippedShapesEqualTheWholeShapeCroppedToTheView) {
     for (int depth : DRAW_DEPTHS) {
         ASSERT_TRUE(open_depth(depth));
-        const std::vector<Shape> shapes = random_shapes(depth, depth == 8 ? 72 : 27, static_cast<unsigned>(depth));
+        const std::vector<Shape> shapes =
+            random_shapes(depth, depth == 8 ? 72 : 27, static_cast<unsigned>(depth));
         TestImage image(IMAGE_W, IMAGE_H, gfx_context->bytes_per_pixel);
         int shown = 0;
         for (size_t i = 0; i < shapes.size(); ++i) {
-            shown += expect_clipped_equals_cropped(image, shapes[i], 37, 23, 250, 170, static_cast<int>(i)) > 0;
+            shown += expect_clipped_equals_cropped(image, shapes[i], 37, 23, 250, 170,
+                                                   static_cast<int>(i)) > 0;
         }
-        EXPECT_GE(shown, static_cast<int>(shapes.size()) / 4) << "many shapes reach into the view, depth " << depth;
+        EXPECT_GE(shown, static_cast<int>(shapes.size()) / 4)
+            << "many shapes reach into the view, depth " << depth;
         // A view of one pixel, and the whole screen.
         expect_clipped_equals_cropped(image, shapes[4], 160, 100, 160, 100, 4);
         expect_clipped_equals_cropped(image, shapes[0], 0, 0, 319, 199, 0);
@@ -160,7 +181,9 @@ TEST_F(DrawTest, FarCoordinatesDrawTheirVisiblePartExactly) {
             EXPECT_LE(std::fabs(d), 0.5 + 1e-6) << x << "," << y;
         }
         clear_work();
-        ASSERT_EQ(gfx_circle(160, 1e7f + 100, 1e7f, c, GFX_OMITTED, GFX_OMITTED, 1, GFX_CIRCLE_FILLED), 0);
+        ASSERT_EQ(
+            gfx_circle(160, 1e7f + 100, 1e7f, c, GFX_OMITTED, GFX_OMITTED, 1, GFX_CIRCLE_FILLED),
+            0);
         EXPECT_NE(work_pixel(160, 100), 0u);
         EXPECT_NE(work_pixel(0, 199), 0u);
         EXPECT_EQ(work_pixel(160, 99), 0u);
@@ -234,7 +257,8 @@ TEST_F(DrawTest, DirtyRowsAreExactlyTheChangedRowsOfTheVisiblePage) {
         const uint32_t c = depth_colour(depth);
         std::vector<Shape> shapes = random_shapes(depth, 18, 77u + static_cast<unsigned>(depth));
         shapes.push_back([=](float, float) { gfx_line(60, 3, 60, 190, c, GFX_LINE, 0x8001, 0); });
-        shapes.push_back([=](float, float) { gfx_line(-10, 30, 400, 90, c, GFX_BOX, GFX_STYLE_SOLID, 0); });
+        shapes.push_back(
+            [=](float, float) { gfx_line(-10, 30, 400, 90, c, GFX_BOX, GFX_STYLE_SOLID, 0); });
         shapes.push_back([=](float, float) { gfx_line(-10, 30, 400, 90, c, GFX_BOX, 0x00F0, 0); });
         shapes.push_back([=](float, float) { gfx_draw_text(5, 17, "= - =", -1, c, 16); });
         shapes.push_back([=](float, float) { gfx_pset(7, 9, c, 0); });
@@ -250,7 +274,8 @@ TEST_F(DrawTest, DirtyRowsAreExactlyTheChangedRowsOfTheVisiblePage) {
                 for (int x = 0; x < ctx->width && !changed; ++x) {
                     changed = work_pixel(x, y) != 0;
                 }
-                EXPECT_EQ(ctx->dirty_rows[y], changed ? 1 : 0) << "depth " << depth << " shape " << i << " row " << y;
+                EXPECT_EQ(ctx->dirty_rows[y], changed ? 1 : 0)
+                    << "depth " << depth << " shape " << i << " row " << y;
             }
             EXPECT_EQ(ctx->flags & (CTX_LOCKED | CTX_AUTO_LOCKED), 0u);
         }

@@ -138,12 +138,15 @@ TEST_F(DrawTest, StepBitsAndAnOmittedStartFollowTheLastPoint) {
     ASSERT_TRUE(open_depth(8));
     clear_work();
     ASSERT_EQ(gfx_pset(10, 10, 3, 0), 0);
-    ASSERT_EQ(gfx_line(5, 0, 20, 5, 3, GFX_LINE, GFX_STYLE_SOLID, GFX_STEP_FIRST | GFX_STEP_SECOND), 0);
+    ASSERT_EQ(gfx_line(5, 0, 20, 5, 3, GFX_LINE, GFX_STYLE_SOLID, GFX_STEP_FIRST | GFX_STEP_SECOND),
+              0);
     // (15, 10) to (35, 15)
     EXPECT_EQ(work_pixel(15, 10), 3u);
     EXPECT_EQ(work_pixel(35, 15), 3u);
     EXPECT_EQ(gfx_context->last_x, 35.0f);
-    ASSERT_EQ(gfx_line(GFX_OMITTED, GFX_OMITTED, 35, 40, 4, GFX_LINE, GFX_STYLE_SOLID, GFX_STEP_FIRST), 0);
+    ASSERT_EQ(
+        gfx_line(GFX_OMITTED, GFX_OMITTED, 35, 40, 4, GFX_LINE, GFX_STYLE_SOLID, GFX_STEP_FIRST),
+        0);
     EXPECT_EQ(work_pixel(35, 16), 4u);
     EXPECT_EQ(work_pixel(35, 40), 4u);
     ASSERT_EQ(gfx_line(0, 0, 3, 0, 5, GFX_LINE, GFX_STYLE_SOLID, GFX_STEP_SECOND), 0);

@@ -29,11 +29,13 @@ void scatter(int depth, uint32_t border, uint32_t fill, unsigned seed) {
 // The region a plain breadth-first fill from (sx, sy) reaches through pixels not of the border
 // colour, inside the view (x0, y0)-(x1, y1).
 PixelSet reference_region(int sx, int sy, uint32_t border_stored, int x0, int y0, int x1, int y1) {
-    return breadth_first_region(sx, sy, x0, y0, x1, y1, [&](int x, int y) { return work_pixel(x, y) != border_stored; });
+    return breadth_first_region(sx, sy, x0, y0, x1, y1,
+                                [&](int x, int y) { return work_pixel(x, y) != border_stored; });
 }
 
 // Fills from (sx, sy) and expects exactly the reference region to change to the fill colour.
-void expect_fill_matches(int sx, int sy, uint32_t fill, uint32_t border, int x0, int y0, int x1, int y1) {
+void expect_fill_matches(int sx, int sy, uint32_t fill, uint32_t border, int x0, int y0, int x1,
+                         int y1) {
     const uint32_t border_stored = stored_colour(border == GFX_COLOUR_OMITTED ? fill : border);
     const PixelSet region = reference_region(sx, sy, border_stored, x0, y0, x1, y1);
     const std::vector<uint8_t> before = work_copy();
@@ -42,12 +44,14 @@ void expect_fill_matches(int sx, int sy, uint32_t fill, uint32_t border, int x0,
     int wrong = 0;
     for (int y = 0; y < ctx->height; ++y) {
         for (int x = 0; x < ctx->width; ++x) {
-            const uint32_t old = buffer_pixel(before.data(), ctx->pitch, ctx->bytes_per_pixel, x, y);
+            const uint32_t old =
+                buffer_pixel(before.data(), ctx->pitch, ctx->bytes_per_pixel, x, y);
             const uint32_t expected = region.count({x, y}) ? stored_colour(fill) : old;
             wrong += work_pixel(x, y) != expected;
         }
     }
-    EXPECT_EQ(wrong, 0) << "depth " << ctx->depth << " seed " << sx << "," << sy << " region " << region.size();
+    EXPECT_EQ(wrong, 0) << "depth " << ctx->depth << " seed " << sx << "," << sy << " region "
+                        << region.size();
 }
 
 } // namespace
@@ -99,10 +103,26 @@ TEST_F(DrawTest, FloodFillWindsThroughA1280x1024SpiralWithoutRecursion) {
     int side = 0;
     while (x0 + 2 <= x1 && y0 + 2 <= y1) {
         switch (side % 4) {
-        case 0: gfx_line(static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x1), static_cast<float>(y0), wall, GFX_LINE, GFX_STYLE_SOLID, 0); y0 += 2; break;
-        case 1: gfx_line(static_cast<float>(x1), static_cast<float>(y0 - 2), static_cast<float>(x1), static_cast<float>(y1), wall, GFX_LINE, GFX_STYLE_SOLID, 0); x1 -= 2; break;
-        case 2: gfx_line(static_cast<float>(x1 + 2), static_cast<float>(y1), static_cast<float>(x0), static_cast<float>(y1), wall, GFX_LINE, GFX_STYLE_SOLID, 0); y1 -= 2; break;
-        default: gfx_line(static_cast<float>(x0), static_cast<float>(y1 + 2), static_cast<float>(x0), static_cast<float>(y0), wall, GFX_LINE, GFX_STYLE_SOLID, 0); x0 += 2; break;
+        case 0:
+            gfx_line(static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x1),
+                     static_cast<float>(y0), wall, GFX_LINE, GFX_STYLE_SOLID, 0);
+            y0 += 2;
+            break;
+        case 1:
+            gfx_line(static_cast<float>(x1), static_cast<float>(y0 - 2), static_cast<float>(x1),
+                     static_cast<float>(y1), wall, GFX_LINE, GFX_STYLE_SOLID, 0);
+            x1 -= 2;
+            break;
+        case 2:
+            gfx_line(static_cast<float>(x1 + 2), static_cast<float>(y1), static_cast<float>(x0),
+                     static_cast<float>(y1), wall, GFX_LINE, GFX_STYLE_SOLID, 0);
+            y1 -= 2;
+            break;
+        default:
+            gfx_line(static_cast<float>(x0), static_cast<float>(y1 + 2), static_cast<float>(x0),
+                     static_cast<float>(y0), wall, GFX_LINE, GFX_STYLE_SOLID, 0);
+            x0 += 2;
+            break;
         }
         ++side;
     }

@@ -80,7 +80,10 @@ TEST_F(DrawTest, TextDrawsTheGlyphsSetPixelsOnly) {
         const uint32_t c = depth_colour(depth, 2);
         const uint32_t background = depth == 1 ? 0 : depth_colour(depth, 5);
         for (int font : {8, 14, 16, 0}) {
-            const FontInfo* f = font == 8 ? &FONT_8X8 : font == 14 ? &FONT_8X14 : font == 16 ? &FONT_8X16 : gfx_context->font;
+            const FontInfo* f = font == 8    ? &FONT_8X8
+                                : font == 14 ? &FONT_8X14
+                                : font == 16 ? &FONT_8X16
+                                             : gfx_context->font;
             clear_work();
             gfx_line(0, 0, 319, 199, background, GFX_BOX_FILLED, 0, 0);
             const char text[] = "Ag@\x01";

@@ -76,7 +76,8 @@ inline uint32_t stored_colour(uint32_t colour) {
 // Reads the pixel at (x, y) of a buffer of rows `pitch` bytes apart.
 inline uint32_t buffer_pixel(const uint8_t* base, int pitch, int bpp, int x, int y) {
     uint32_t v = 0;
-    std::memcpy(&v, base + static_cast<size_t>(y) * pitch + static_cast<size_t>(x) * bpp, static_cast<size_t>(bpp));
+    std::memcpy(&v, base + static_cast<size_t>(y) * pitch + static_cast<size_t>(x) * bpp,
+                static_cast<size_t>(bpp));
     return v;
 }
 
@@ -146,7 +147,9 @@ PixelSet breadth_first_region(int sx, int sy, int x0, int y0, int x1, int y1, Op
         return seen;
     }
     std::vector<uint8_t> mark(static_cast<size_t>(x1 - x0 + 1) * (y1 - y0 + 1), 0);
-    auto at = [&](int x, int y) -> uint8_t& { return mark[static_cast<size_t>(y - y0) * (x1 - x0 + 1) + (x - x0)]; };
+    auto at = [&](int x, int y) -> uint8_t& {
+        return mark[static_cast<size_t>(y - y0) * (x1 - x0 + 1) + (x - x0)];
+    };
     std::deque<std::pair<int, int>> queue{{sx, sy}};
     at(sx, sy) = 1;
     while (!queue.empty()) {
@@ -156,7 +159,8 @@ PixelSet breadth_first_region(int sx, int sy, int x0, int y0, int x1, int y1, Op
         const int nx[4] = {x - 1, x + 1, x, x};
         const int ny[4] = {y, y, y - 1, y + 1};
         for (int i = 0; i < 4; ++i) {
-            if (nx[i] >= x0 && nx[i] <= x1 && ny[i] >= y0 && ny[i] <= y1 && !at(nx[i], ny[i]) && open(nx[i], ny[i])) {
+            if (nx[i] >= x0 && nx[i] <= x1 && ny[i] >= y0 && ny[i] <= y1 && !at(nx[i], ny[i]) &&
+                open(nx[i], ny[i])) {
                 at(nx[i], ny[i]) = 1;
                 queue.emplace_back(nx[i], ny[i]);
             }

@@ -10,9 +10,14 @@ TEST_F(ImageTest, CreatedImagesHaveTheLayoutAndTheFillOfTheirDepth) {
         int depth, stored_depth, bpp;
         uint32_t fill, pixel;
     } cases[] = {
-        {1, 1, 1, 0xFF, 0x1},        {2, 2, 1, 0x7, 0x3},         {4, 4, 1, 0x1F, 0xF},
-        {8, 8, 1, 0x1AB, 0xAB},      {15, 16, 2, 0xFF8040, 0xFC08}, {16, 16, 2, 0x00FF00, 0x07E0},
-        {24, 32, 4, 0x12345678, 0x12345678}, {32, 32, 4, 0xFF00FF, 0xFF00FF},
+        {1, 1, 1, 0xFF, 0x1},
+        {2, 2, 1, 0x7, 0x3},
+        {4, 4, 1, 0x1F, 0xF},
+        {8, 8, 1, 0x1AB, 0xAB},
+        {15, 16, 2, 0xFF8040, 0xFC08},
+        {16, 16, 2, 0x00FF00, 0x07E0},
+        {24, 32, 4, 0x12345678, 0x12345678},
+        {32, 32, 4, 0xFF00FF, 0xFF00FF},
     };
     for (const Case& c : cases) {
         ImageBuffer* image = gfx_image_create(13, 7, c.depth, c.fill);
@@ -51,8 +56,14 @@ TEST_F(ImageTest, DepthZeroAndTheForegroundMarkerFollowTheScreen) {
 }
 
 TEST_F(ImageTest, BadSizesAndDepthsAreRefused) {
-    const int sizes[][2] = {{0, 1}, {1, 0}, {-1, 5}, {5, -1}, {4096, 1}, {1, 32768},
-                            {std::numeric_limits<int>::max(), 1}, {std::numeric_limits<int>::min(), 1}};
+    const int sizes[][2] = {{0, 1},
+                            {1, 0},
+                            {-1, 5},
+                            {5, -1},
+                            {4096, 1},
+                            {1, 32768},
+                            {std::numeric_limits<int>::max(), 1},
+                            {std::numeric_limits<int>::min(), 1}};
     for (const auto& s : sizes) {
         rt_set_error(0);
         EXPECT_EQ(gfx_image_create(s[0], s[1], 8, 0), nullptr) << s[0] << " x " << s[1];
@@ -79,7 +90,8 @@ TEST_F(ImageTest, ForeignAndReleasedImagesAreRefusedWithoutBeingRead) {
     gfx_image_destroy(foreign);
     EXPECT_EQ(rt_last_error(), RT_ERR_ILLEGAL_CALL);
     // A pointer that was never an address of anything: compared, never read.
-    EXPECT_EQ(gfx_image_info(reinterpret_cast<ImageBuffer*>(uintptr_t{0x10}), &w, nullptr, nullptr, nullptr),
+    EXPECT_EQ(gfx_image_info(reinterpret_cast<ImageBuffer*>(uintptr_t{0x10}), &w, nullptr, nullptr,
+                             nullptr),
               RT_ERR_ILLEGAL_CALL);
     gfx_image_destroy(nullptr);
 
@@ -101,7 +113,8 @@ TEST_F(ImageTest, ForeignAndReleasedImagesAreRefusedWithoutBeingRead) {
         gfx_image_destroy(images[i]);
     }
     ImageBuffer* last = images.back();
-    EXPECT_EQ(gfx_image_info(last, &w, nullptr, nullptr, nullptr), RT_ERR_ILLEGAL_CALL) << "released";
+    EXPECT_EQ(gfx_image_info(last, &w, nullptr, nullptr, nullptr), RT_ERR_ILLEGAL_CALL)
+        << "released";
 }
 
 } // namespace

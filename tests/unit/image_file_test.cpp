@@ -24,7 +24,9 @@ Bytes file_bytes(const std::string& path) {
 class TempPath {
 public:
     explicit TempPath(const std::string& name)
-        : path_((std::filesystem::temp_directory_path() / ("qzimage_" + temp_file_tag() + "_" + name)).string()) {}
+        : path_(
+              (std::filesystem::temp_directory_path() / ("qzimage_" + temp_file_tag() + "_" + name))
+                  .string()) {}
     ~TempPath() { std::remove(path_.c_str()); }
     TempPath(const TempPath&) = delete;
     TempPath& operator=(const TempPath&) = delete;
@@ -72,7 +74,8 @@ uint32_t as_rgba(uint32_t pixel, int depth, const uint32_t* palette, bool file_a
 // ImageMagick's decoding of a file as RGBA bytes, top row first (empty when it cannot read it).
 Bytes imagemagick_rgba(const char* path) {
     TempPath out("decoded.rgba");
-    const std::string command = std::string("convert '") + path + "' rgba:'" + out.c_str() + "' 2>/dev/null";
+    const std::string command =
+        std::string("convert '") + path + "' rgba:'" + out.c_str() + "' 2>/dev/null";
     if (std::system(command.c_str()) != 0) {
         return {};
     }
@@ -106,8 +109,8 @@ TEST_P(ImageDepthTest, SavedImagesLoadBackTheSameAndImageMagickReadsThem) {
         const Bytes theirs = imagemagick_rgba(path.c_str());
         ASSERT_EQ(theirs.size(), 37u * 19u * 4u);
         for (int i = 0; i < 37 * 19; ++i) {
-            const uint32_t ours = as_rgba(load_pixel(want.bytes.data() + i * want.bpp, want.bpp), depth,
-                                          ctx().palette, depth == 32 && top_bytes);
+            const uint32_t ours = as_rgba(load_pixel(want.bytes.data() + i * want.bpp, want.bpp),
+                                          depth, ctx().palette, depth == 32 && top_bytes);
             ASSERT_EQ(load_pixel(theirs.data() + 4 * i, 4), ours) << "pixel " << i;
         }
 #endif
@@ -131,7 +134,9 @@ TEST_P(ImageDepthTest, SavingNullSavesTheViewOfTheTarget) {
     ASSERT_EQ(got.height, 31);
     for (int y = 0; y < 31; ++y) {
         ASSERT_EQ(std::memcmp(got.bytes.data() + y * 50 * bpp(), ctx().rows[7 + y] + 11 * bpp(),
-                              50 * static_cast<size_t>(bpp())), 0) << y;
+                              50 * static_cast<size_t>(bpp())),
+                  0)
+            << y;
     }
     gfx_image_destroy(loaded);
 }
@@ -149,7 +154,8 @@ std::vector<std::pair<std::string, bool>> library_samples() {
 
 // Whether a sample file carries alpha: a 32-bit TGA or a 32-bit bitmap.
 bool carries_alpha(const Bytes& file, const std::string& name) {
-    return name.ends_with(".tga") ? file.size() > 16 && file[16] == 32 : file.size() > 28 && file[28] == 32;
+    return name.ends_with(".tga") ? file.size() > 16 && file[16] == 32
+                                  : file.size() > 28 && file[28] == 32;
 }
 
 // The nearest of count palette colours (0x00BBGGRR) to an RGB colour, the lowest index among equals.
@@ -199,9 +205,11 @@ TEST_F(ImageTest, ImageMagicksFilesLoadUprightAsItDecodesThem) {
                 const uint8_t* rgba = &reference[static_cast<size_t>(i) * 4];
                 uint32_t want = 0;
                 if (depth == 32) {
-                    want = (alpha ? uint32_t{rgba[3]} << 24 : 0) | uint32_t{rgba[0]} << 16 | uint32_t{rgba[1]} << 8 | rgba[2];
+                    want = (alpha ? uint32_t{rgba[3]} << 24 : 0) | uint32_t{rgba[0]} << 16 |
+                           uint32_t{rgba[1]} << 8 | rgba[2];
                 } else if (depth == 16) {
-                    want = (uint32_t{rgba[0]} >> 3) << 11 | (uint32_t{rgba[1]} >> 2) << 5 | rgba[2] >> 3;
+                    want = (uint32_t{rgba[0]} >> 3) << 11 | (uint32_t{rgba[1]} >> 2) << 5 |
+                           rgba[2] >> 3;
                 } else {
                     want = nearest_index(gfx_context->palette, 256, rgba[0], rgba[1], rgba[2]);
                 }
@@ -243,26 +251,30 @@ TEST_F(ImageTest, FilesThatAreNoImagesAndMissingPathsGiveNull) {
     TempFile short_header("short.bmp", cut);
     EXPECT_EQ(gfx_image_load(text.name()), nullptr) << "no screen";
     ASSERT_EQ(open_depth_screen(8), 0);
-    for (const char* path : {text.name(), empty.name(), short_header.name(), "no/such/dir/sprite.bmp", ""}) {
+    for (const char* path :
+         {text.name(), empty.name(), short_header.name(), "no/such/dir/sprite.bmp", ""}) {
         rt_set_error(0);
         EXPECT_EQ(gfx_image_load(path), nullptr) << path;
         EXPECT_EQ(rt_last_error(), RT_ERR_ILLEGAL_CALL) << path;
     }
     EXPECT_EQ(gfx_image_load(nullptr), nullptr);
-    EXPECT_EQ(gfx_image_load(std::filesystem::temp_directory_path().string().c_str()), nullptr) << "a directory";
+    EXPECT_EQ(gfx_image_load(std::filesystem::temp_directory_path().string().c_str()), nullptr)
+        << "a directory";
 }
 
 TEST_F(ImageTest, SavesThatCannotBeDoneAreErrorOneAndLeaveNoFile) {
     ImageBuffer* deep = gfx_image_create(4, 4, 32, 0x123456);
     ImageBuffer* paletted = gfx_image_create(4, 4, 8, 3);
     TempPath path("refused.bmp");
-    EXPECT_EQ(gfx_image_save(paletted, path.c_str()), RT_ERR_ILLEGAL_CALL) << "no palette without a screen";
+    EXPECT_EQ(gfx_image_save(paletted, path.c_str()), RT_ERR_ILLEGAL_CALL)
+        << "no palette without a screen";
     EXPECT_EQ(gfx_image_save(nullptr, path.c_str()), RT_ERR_ILLEGAL_CALL) << "no screen to save";
     EXPECT_FALSE(std::filesystem::exists(path.c_str()));
     EXPECT_EQ(gfx_image_save(deep, path.c_str()), 0) << "a true-colour image needs no screen";
     std::remove(path.c_str());
     ASSERT_EQ(open_depth_screen(32), 0);
-    EXPECT_EQ(gfx_image_save(paletted, path.c_str()), RT_ERR_ILLEGAL_CALL) << "8 bits on a 32-bit screen";
+    EXPECT_EQ(gfx_image_save(paletted, path.c_str()), RT_ERR_ILLEGAL_CALL)
+        << "8 bits on a 32-bit screen";
     alignas(4) uint8_t bytes[4 + 64] = {};
     ImageBuffer* foreign = reinterpret_cast<ImageBuffer*>(bytes);
     foreign->width = 32;

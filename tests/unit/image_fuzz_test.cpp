@@ -25,8 +25,8 @@ std::vector<std::pair<const char*, Bytes>> seeds() {
     put_le(bmp32, 0xFF, 4);
     bmp32.resize(bmp32.size() + 24, 0x81);
     Bytes tga = tga_header(10, 4, 2, 32);
-    tga[0] = 3;  // an image ID of three bytes
-    tga[1] = 1;  // and a colour map of two 24-bit entries, both skipped
+    tga[0] = 3; // an image ID of three bytes
+    tga[1] = 1; // and a colour map of two 24-bit entries, both skipped
     tga[5] = 2;
     tga[7] = 24;
     tga[17] = 0x28; // stored top down
@@ -42,11 +42,21 @@ Bytes mutate(const Bytes& seed, std::mt19937& rng) {
     for (int e = 0; e < edits && !b.empty(); ++e) {
         const std::size_t at = rng() % b.size();
         switch (rng() % 5) {
-        case 0: b[at] = static_cast<uint8_t>(rng()); break;
-        case 1: b[at] = 0xFF; break;
-        case 2: b[at] = 0x00; break;
-        case 3: b.resize(at); break;
-        default: b.insert(b.begin() + static_cast<std::ptrdiff_t>(at), static_cast<uint8_t>(rng())); break;
+        case 0:
+            b[at] = static_cast<uint8_t>(rng());
+            break;
+        case 1:
+            b[at] = 0xFF;
+            break;
+        case 2:
+            b[at] = 0x00;
+            break;
+        case 3:
+            b.resize(at);
+            break;
+        default:
+            b.insert(b.begin() + static_cast<std::ptrdiff_t>(at), static_cast<uint8_t>(rng()));
+            break;
         }
     }
     return b;
@@ -75,7 +85,8 @@ TEST_F(ImageTest, MutatedFilesNeverBreakTheLoader) {
                 ASSERT_GT(w, 0);
                 ASSERT_GT(h, 0);
                 ASSERT_EQ(bpp, test_bytes_per_pixel(depth));
-                volatile uint8_t ends = static_cast<uint8_t>(pixels[0] ^ pixels[static_cast<size_t>(w) * h * bpp - 1]);
+                volatile uint8_t ends =
+                    static_cast<uint8_t>(pixels[0] ^ pixels[static_cast<size_t>(w) * h * bpp - 1]);
                 static_cast<void>(ends);
                 gfx_image_destroy(image);
             }

@@ -23,7 +23,8 @@ TEST_P(ImageDepthTest, GetCopiesTheRectangleIntoTheTopLeftCornerInEitherCornerOr
     for (int y = 0; y < 30; ++y) {
         for (int x = 0; x < 40; ++x) {
             const size_t at = static_cast<size_t>(y * 40 + x) * bpp();
-            const uint32_t want = x < 26 && y < 23 ? page_pixel(ctx(), 10 + x, 5 + y) : load_pixel(before.data() + at, bpp());
+            const uint32_t want = x < 26 && y < 23 ? page_pixel(ctx(), 10 + x, 5 + y)
+                                                   : load_pixel(before.data() + at, bpp());
             ASSERT_EQ(load_pixel(pixels + at, bpp()), want) << x << "," << y;
         }
     }
@@ -44,7 +45,8 @@ TEST_P(ImageDepthTest, GetThenPutGivesTheRectangleBackElsewhere) {
     ASSERT_EQ(gfx_put(100, 90, image, GFX_PUT_COPY, -1), 0);
     for (int y = 0; y < 48; ++y) {
         for (int x = 0; x < 64; ++x) {
-            ASSERT_EQ(page_pixel(ctx(), 107 + x, 99 + y), page_pixel(ctx(), 7 + x, 9 + y)) << x << "," << y;
+            ASSERT_EQ(page_pixel(ctx(), 107 + x, 99 + y), page_pixel(ctx(), 7 + x, 9 + y))
+                << x << "," << y;
         }
     }
     gfx_image_destroy(image);
@@ -77,13 +79,17 @@ TEST_P(ImageDepthTest, GetReadsFromAnImageTarget) {
     ImageBuffer* cell = gfx_image_create(16, 8, 0, 0);
     ASSERT_EQ(gfx_set_target(sheet), sheet);
     ASSERT_EQ(gfx_get(32, 24, 47, 31, cell, 0), 0);
-    EXPECT_EQ(gfx_get(60, 24, 75, 31, cell, 0), RT_ERR_ILLEGAL_CALL) << "past the image's right edge";
+    EXPECT_EQ(gfx_get(60, 24, 75, 31, cell, 0), RT_ERR_ILLEGAL_CALL)
+        << "past the image's right edge";
     gfx_set_target(nullptr);
     uint8_t* cell_pixels = nullptr;
     gfx_image_info(cell, nullptr, nullptr, nullptr, &cell_pixels);
     for (int y = 0; y < 8; ++y) {
-        EXPECT_EQ(std::memcmp(cell_pixels + y * 16 * bpp(), sheet_pixels + ((24 + y) * 64 + 32) * bpp(),
-                              16 * static_cast<size_t>(bpp())), 0) << y;
+        EXPECT_EQ(std::memcmp(cell_pixels + y * 16 * bpp(),
+                              sheet_pixels + ((24 + y) * 64 + 32) * bpp(),
+                              16 * static_cast<size_t>(bpp())),
+                  0)
+            << y;
     }
     gfx_image_destroy(sheet);
     gfx_image_destroy(cell);

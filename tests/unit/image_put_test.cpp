@@ -10,7 +10,8 @@ namespace {
 
 // The put modes a screen of depth takes.
 std::vector<int> modes_for(int depth) {
-    std::vector<int> modes = {GFX_PUT_COPY, GFX_PUT_TRANSPARENT, GFX_PUT_XOR, GFX_PUT_AND, GFX_PUT_OR, GFX_PUT_INVERT};
+    std::vector<int> modes = {GFX_PUT_COPY, GFX_PUT_TRANSPARENT, GFX_PUT_XOR,
+                              GFX_PUT_AND,  GFX_PUT_OR,          GFX_PUT_INVERT};
     if (depth == 32) {
         modes.push_back(GFX_PUT_ALPHA);
     }
@@ -40,7 +41,8 @@ std::vector<uint8_t> pixels_of(ImageBuffer* image) {
     int w = 0, h = 0, bpp = 0;
     uint8_t* p = nullptr;
     gfx_image_info(image, &w, &h, &bpp, &p);
-    return std::vector<uint8_t>(p, p + static_cast<size_t>(w) * static_cast<size_t>(h) * static_cast<size_t>(bpp));
+    return std::vector<uint8_t>(p, p + static_cast<size_t>(w) * static_cast<size_t>(h) *
+                                           static_cast<size_t>(bpp));
 }
 
 // Puts random images at random places, some far outside, in every mode under a random view, and
@@ -49,29 +51,39 @@ void check_puts_against_model(GfxContext& ctx, int depth, std::mt19937& rng, int
     const int bpp = test_bytes_per_pixel(depth);
     for (int round = 0; round < rounds; ++round) {
         for (int mode : modes_for(depth)) {
-            fill_random(ctx.pages[0], static_cast<size_t>(ctx.height) * static_cast<size_t>(ctx.width), depth, rng);
+            fill_random(ctx.pages[0],
+                        static_cast<size_t>(ctx.height) * static_cast<size_t>(ctx.width), depth,
+                        rng);
             ctx.view_x = static_cast<int>(rng() % 40);
             ctx.view_y = static_cast<int>(rng() % 30);
-            ctx.view_w = 1 + static_cast<int>(rng() % static_cast<unsigned>(ctx.width - ctx.view_x));
-            ctx.view_h = 1 + static_cast<int>(rng() % static_cast<unsigned>(ctx.height - ctx.view_y));
+            ctx.view_w =
+                1 + static_cast<int>(rng() % static_cast<unsigned>(ctx.width - ctx.view_x));
+            ctx.view_h =
+                1 + static_cast<int>(rng() % static_cast<unsigned>(ctx.height - ctx.view_y));
             const int w = 1 + static_cast<int>(rng() % 70);
             const int h = 1 + static_cast<int>(rng() % 40);
             ImageBuffer* image = random_image(w, h, depth, rng);
             const std::vector<uint8_t> picture = pixels_of(image);
-            const int x = static_cast<int>(rng() % static_cast<unsigned>(ctx.width + 2 * w)) - w - ctx.view_x;
-            const int y = static_cast<int>(rng() % static_cast<unsigned>(ctx.height + 2 * h)) - h - ctx.view_y;
+            const int x =
+                static_cast<int>(rng() % static_cast<unsigned>(ctx.width + 2 * w)) - w - ctx.view_x;
+            const int y = static_cast<int>(rng() % static_cast<unsigned>(ctx.height + 2 * h)) - h -
+                          ctx.view_y;
             const int alpha = alpha_for(mode, rng);
-            std::vector<uint8_t> expected(ctx.pages[0], ctx.pages[0] + static_cast<size_t>(ctx.height) * ctx.pitch);
+            std::vector<uint8_t> expected(
+                ctx.pages[0], ctx.pages[0] + static_cast<size_t>(ctx.height) * ctx.pitch);
             const std::vector<bool> written =
-                model_put_image({expected.data(), ctx.pitch, ctx.width, ctx.height}, depth, picture.data(), w, h,
-                                x + ctx.view_x, y + ctx.view_y, ctx.view_x, ctx.view_y, ctx.view_w, ctx.view_h, mode, alpha);
+                model_put_image({expected.data(), ctx.pitch, ctx.width, ctx.height}, depth,
+                                picture.data(), w, h, x + ctx.view_x, y + ctx.view_y, ctx.view_x,
+                                ctx.view_y, ctx.view_w, ctx.view_h, mode, alpha);
             std::memset(ctx.dirty_rows, 0, static_cast<size_t>(ctx.height));
             ASSERT_EQ(gfx_put(static_cast<float>(x), static_cast<float>(y), image, mode, alpha), 0);
-            SCOPED_TRACE("mode " + std::to_string(mode) + " alpha " + std::to_string(alpha) + " at " +
-                         std::to_string(x) + "," + std::to_string(y) + " size " + std::to_string(w) + "x" + std::to_string(h));
+            SCOPED_TRACE("mode " + std::to_string(mode) + " alpha " + std::to_string(alpha) +
+                         " at " + std::to_string(x) + "," + std::to_string(y) + " size " +
+                         std::to_string(w) + "x" + std::to_string(h));
             ASSERT_EQ(std::memcmp(ctx.pages[0], expected.data(), expected.size()), 0);
             for (int r = 0; r < ctx.height; ++r) {
-                ASSERT_EQ(ctx.dirty_rows[r], written[static_cast<size_t>(r)] ? 1 : 0) << "row " << r;
+                ASSERT_EQ(ctx.dirty_rows[r], written[static_cast<size_t>(r)] ? 1 : 0)
+                    << "row " << r;
             }
             EXPECT_EQ(ctx.last_x, static_cast<float>(x));
             EXPECT_EQ(ctx.last_y, static_cast<float>(y));
@@ -96,7 +108,8 @@ TEST_P(ImageDepthTest, ClippedPutEqualsTheUnclippedPutCroppedToTheView) {
     for (int mode : modes_for(depth)) {
         ImageBuffer* image = random_image(53, 37, depth, rng);
         fill_random(ctx().pages[0], static_cast<size_t>(ctx().height) * ctx().width, depth, rng);
-        const std::vector<uint8_t> before(ctx().pages[0], ctx().pages[0] + static_cast<size_t>(ctx().height) * ctx().pitch);
+        const std::vector<uint8_t> before(
+            ctx().pages[0], ctx().pages[0] + static_cast<size_t>(ctx().height) * ctx().pitch);
         ASSERT_EQ(gfx_put(100, 50, image, mode, -1), 0);
         const std::vector<uint8_t> whole(ctx().pages[0], ctx().pages[0] + before.size());
         std::memcpy(ctx().pages[0], before.data(), before.size());
@@ -110,9 +123,11 @@ TEST_P(ImageDepthTest, ClippedPutEqualsTheUnclippedPutCroppedToTheView) {
         for (int y = 0; y < ctx().height; ++y) {
             for (int x = 0; x < ctx().width; ++x) {
                 const bool inside = x >= 120 && x < 140 && y >= 60 && y < 71;
-                const size_t at = static_cast<size_t>(y) * ctx().pitch + static_cast<size_t>(x) * bpp;
+                const size_t at =
+                    static_cast<size_t>(y) * ctx().pitch + static_cast<size_t>(x) * bpp;
                 const uint32_t want = load_pixel((inside ? whole : before).data() + at, bpp);
-                ASSERT_EQ(load_pixel(ctx().pages[0] + at, bpp), want) << "mode " << mode << " at " << x << "," << y;
+                ASSERT_EQ(load_pixel(ctx().pages[0] + at, bpp), want)
+                    << "mode " << mode << " at " << x << "," << y;
             }
         }
         ctx().flags &= ~CTX_VIEW_SCREEN;
@@ -127,7 +142,8 @@ TEST_P(ImageDepthTest, FarCoordinatesDrawNothingAndAreNoError) {
     std::mt19937 rng(5);
     ImageBuffer* image = random_image(32, 32, GetParam(), rng);
     fill_random(ctx().pages[0], static_cast<size_t>(ctx().height) * ctx().width, GetParam(), rng);
-    const std::vector<uint8_t> before(ctx().pages[0], ctx().pages[0] + static_cast<size_t>(ctx().height) * ctx().pitch);
+    const std::vector<uint8_t> before(
+        ctx().pages[0], ctx().pages[0] + static_cast<size_t>(ctx().height) * ctx().pitch);
     for (float c : {-1e9f, 1e9f, -3e38f, 3e38f, -2147483648.0f, 2147483520.0f}) {
         EXPECT_EQ(gfx_put(c, 5, image, GFX_PUT_COPY, -1), 0);
         EXPECT_EQ(gfx_put(5, c, image, GFX_PUT_COPY, -1), 0);
@@ -145,18 +161,22 @@ TEST_P(ImageDepthTest, PutsIntoAnImageTargetLikeOntoTheScreenAndMarkNothing) {
     uint8_t* target_pixels = nullptr;
     gfx_image_info(target, nullptr, nullptr, nullptr, &target_pixels);
     std::memset(ctx().dirty_rows, 0, static_cast<size_t>(ctx().height));
-    const std::vector<uint8_t> page(ctx().pages[0], ctx().pages[0] + static_cast<size_t>(ctx().height) * ctx().pitch);
+    const std::vector<uint8_t> page(
+        ctx().pages[0], ctx().pages[0] + static_cast<size_t>(ctx().height) * ctx().pitch);
     ASSERT_EQ(gfx_set_target(target), target);
     for (int mode : modes_for(depth)) {
         ImageBuffer* image = random_image(20, 14, depth, rng);
         const std::vector<uint8_t> picture = pixels_of(image);
         std::vector<uint8_t> expected(target_pixels, target_pixels + 45 * 29 * bpp);
-        model_put_image({expected.data(), 45 * bpp, 45, 29}, depth, picture.data(), 20, 14, 30, -3, 0, 0, 45, 29, mode, -1);
+        model_put_image({expected.data(), 45 * bpp, 45, 29}, depth, picture.data(), 20, 14, 30, -3,
+                        0, 0, 45, 29, mode, -1);
         ASSERT_EQ(gfx_put(30, -3, image, mode, -1), 0);
-        EXPECT_EQ(std::memcmp(target_pixels, expected.data(), expected.size()), 0) << "mode " << mode;
+        EXPECT_EQ(std::memcmp(target_pixels, expected.data(), expected.size()), 0)
+            << "mode " << mode;
         gfx_image_destroy(image);
     }
-    EXPECT_EQ(gfx_put(0, 0, target, GFX_PUT_COPY, -1), RT_ERR_ILLEGAL_CALL) << "an image cannot be put into itself";
+    EXPECT_EQ(gfx_put(0, 0, target, GFX_PUT_COPY, -1), RT_ERR_ILLEGAL_CALL)
+        << "an image cannot be put into itself";
     gfx_image_destroy(target); // also returns drawing to the screen
     EXPECT_EQ(ctx().target, nullptr);
     EXPECT_EQ(std::memcmp(ctx().pages[0], page.data(), page.size()), 0);
@@ -188,7 +208,8 @@ TEST_P(ImageDepthTest, BadPutsAreErrorOneAndDrawNothing) {
     ImageBuffer* foreign = reinterpret_cast<ImageBuffer*>(foreign_bytes);
     foreign->width = 8 * 8;
     foreign->height = 8;
-    const std::vector<uint8_t> before(ctx().pages[0], ctx().pages[0] + static_cast<size_t>(ctx().height) * ctx().pitch);
+    const std::vector<uint8_t> before(
+        ctx().pages[0], ctx().pages[0] + static_cast<size_t>(ctx().height) * ctx().pitch);
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
     struct Case {
@@ -215,7 +236,8 @@ TEST_P(ImageDepthTest, BadPutsAreErrorOneAndDrawNothing) {
         EXPECT_EQ(rt_last_error(), RT_ERR_ILLEGAL_CALL) << c.what;
     }
     if (depth != 32) {
-        EXPECT_EQ(gfx_put(0, 0, image, GFX_PUT_ALPHA, 128), RT_ERR_ILLEGAL_CALL) << "alpha below 32 bits";
+        EXPECT_EQ(gfx_put(0, 0, image, GFX_PUT_ALPHA, 128), RT_ERR_ILLEGAL_CALL)
+            << "alpha below 32 bits";
     }
     image->width = 9 * 8; // a changed size field makes the image unknown
     EXPECT_EQ(gfx_put(0, 0, image, GFX_PUT_COPY, -1), RT_ERR_ILLEGAL_CALL);
@@ -229,6 +251,7 @@ TEST_P(ImageDepthTest, BadPutsAreErrorOneAndDrawNothing) {
     gfx_image_destroy(no_screen);
 }
 
-INSTANTIATE_TEST_SUITE_P(Depths, ImageDepthTest, ::testing::ValuesIn(IMAGE_TEST_DEPTHS), depth_name);
+INSTANTIATE_TEST_SUITE_P(Depths, ImageDepthTest, ::testing::ValuesIn(IMAGE_TEST_DEPTHS),
+                         depth_name);
 
 } // namespace

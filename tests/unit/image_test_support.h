@@ -23,11 +23,16 @@ inline const int IMAGE_TEST_DEPTHS[] = {1, 2, 4, 8, 16, 32};
 // (640 x 480 at 1 bit, else 320 x 200), 320 x 200 by size for 16 and 32.
 inline int open_depth_screen(int depth) {
     switch (depth) {
-    case 1: return gfx_screen(11, 0, 2, SCREEN_NULL, 0);
-    case 2: return gfx_screen(1, 0, 2, SCREEN_NULL, 0);
-    case 4: return gfx_screen(7, 0, 2, SCREEN_NULL, 0);
-    case 8: return gfx_screen(13, 0, 2, SCREEN_NULL, 0);
-    default: return gfx_screen_res(320, 200, depth, 2, SCREEN_NULL, 0);
+    case 1:
+        return gfx_screen(11, 0, 2, SCREEN_NULL, 0);
+    case 2:
+        return gfx_screen(1, 0, 2, SCREEN_NULL, 0);
+    case 4:
+        return gfx_screen(7, 0, 2, SCREEN_NULL, 0);
+    case 8:
+        return gfx_screen(13, 0, 2, SCREEN_NULL, 0);
+    default:
+        return gfx_screen_res(320, 200, depth, 2, SCREEN_NULL, 0);
     }
 }
 
@@ -41,7 +46,9 @@ inline uint32_t load_pixel(const uint8_t* p, int bpp) {
     return v;
 }
 
-inline void store_pixel(uint8_t* p, int bpp, uint32_t v) { std::memcpy(p, &v, static_cast<size_t>(bpp)); }
+inline void store_pixel(uint8_t* p, int bpp, uint32_t v) {
+    std::memcpy(p, &v, static_cast<size_t>(bpp));
+}
 
 // A random pixel of depth that is the mask colour about a quarter of the time (always at 1 bit
 // half the time, as a 1-bit pixel has only two values).
@@ -68,16 +75,28 @@ inline void fill_random(uint8_t* p, size_t count, int depth, std::mt19937& rng) 
 inline bool model_put(int mode, int depth, uint32_t d, uint32_t s, int alpha, uint32_t* out) {
     const uint32_t mask = depth <= 8 ? (1u << depth) - 1 : depth == 16 ? 0xFFFFu : 0xFFFFFFFFu;
     switch (mode) {
-    case GFX_PUT_COPY: *out = s; return true;
+    case GFX_PUT_COPY:
+        *out = s;
+        return true;
     case GFX_PUT_TRANSPARENT: {
-        const bool skip = depth <= 8 ? s == 0 : depth == 16 ? s == 0xF81F : (s & 0xFFFFFF) == 0xFF00FF;
+        const bool skip = depth <= 8    ? s == 0
+                          : depth == 16 ? s == 0xF81F
+                                        : (s & 0xFFFFFF) == 0xFF00FF;
         *out = s;
         return !skip;
     }
-    case GFX_PUT_XOR: *out = (d ^ s) & mask; return true;
-    case GFX_PUT_AND: *out = (d & s) & mask; return true;
-    case GFX_PUT_OR: *out = (d | s) & mask; return true;
-    case GFX_PUT_INVERT: *out = ~s & mask; return true;
+    case GFX_PUT_XOR:
+        *out = (d ^ s) & mask;
+        return true;
+    case GFX_PUT_AND:
+        *out = (d & s) & mask;
+        return true;
+    case GFX_PUT_OR:
+        *out = (d | s) & mask;
+        return true;
+    case GFX_PUT_INVERT:
+        *out = ~s & mask;
+        return true;
     default: {
         const uint32_t a = alpha < 0 ? s >> 24 : static_cast<uint32_t>(alpha);
         if (a == 0) {
@@ -105,8 +124,9 @@ struct TestTarget {
 // The model of a whole put of a w x h picture at (x, y) of the target, clipped to the view
 // rectangle (vx, vy, vw, vh): applies model_put to every covered pixel inside the view and
 // returns which target rows got a written pixel.
-inline std::vector<bool> model_put_image(TestTarget t, int depth, const uint8_t* picture, int w, int h, int x, int y,
-                                         int vx, int vy, int vw, int vh, int mode, int alpha) {
+inline std::vector<bool> model_put_image(TestTarget t, int depth, const uint8_t* picture, int w,
+                                         int h, int x, int y, int vx, int vy, int vw, int vh,
+                                         int mode, int alpha) {
     const int bpp = test_bytes_per_pixel(depth);
     std::vector<bool> written(static_cast<size_t>(t.height), false);
     for (int j = 0; j < h; ++j) {
@@ -118,7 +138,8 @@ inline std::vector<bool> model_put_image(TestTarget t, int depth, const uint8_t*
             }
             uint8_t* d = t.base + ty * t.pitch + tx * bpp;
             uint32_t out = 0;
-            if (model_put(mode, depth, load_pixel(d, bpp), load_pixel(picture + (j * w + i) * bpp, bpp), alpha, &out)) {
+            if (model_put(mode, depth, load_pixel(d, bpp),
+                          load_pixel(picture + (j * w + i) * bpp, bpp), alpha, &out)) {
                 store_pixel(d, bpp, out);
                 written[static_cast<size_t>(ty)] = true;
             }
@@ -155,7 +176,9 @@ protected:
     GfxContext& ctx() { return *gfx_context; }
     int bpp() const { return test_bytes_per_pixel(GetParam()); }
     // The work page as the model sees it.
-    TestTarget page() { return {ctx().pages[ctx().work_page], ctx().pitch, ctx().width, ctx().height}; }
+    TestTarget page() {
+        return {ctx().pages[ctx().work_page], ctx().pitch, ctx().width, ctx().height};
+    }
 };
 
 // Names the per-depth cases by their depth.

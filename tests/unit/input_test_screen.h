@@ -36,7 +36,10 @@ inline void test_lock() { ++test_driver_log.locks; }
 inline void test_unlock() { ++test_driver_log.unlocks; }
 inline void test_set_palette(int, int, int, int) {}
 inline void test_wait_vsync() { ++test_driver_log.vsyncs; }
-inline void test_flip() { ++test_driver_log.flips; test_driver_note(); }
+inline void test_flip() {
+    ++test_driver_log.flips;
+    test_driver_note();
+}
 inline void test_set_window_title(const char* title) {
     ++test_driver_log.titles;
     test_driver_log.last_title = title;
@@ -59,20 +62,22 @@ inline void test_set_mouse(int x, int y, int cursor) {
 
 // A software driver: lock slots, mouse, title and retrace, and no flip of its own.
 inline const GfxDriver TEST_SOFTWARE_DRIVER = {
-    "Test", nullptr, nullptr, test_lock, test_unlock, test_set_palette, test_wait_vsync,
-    test_get_mouse, test_set_mouse, test_set_window_title, nullptr, nullptr, nullptr,
+    "Test",           nullptr,         nullptr,        test_lock,      test_unlock,
+    test_set_palette, test_wait_vsync, test_get_mouse, test_set_mouse, test_set_window_title,
+    nullptr,          nullptr,         nullptr,
 };
 
 // A driver that presents frames itself, as the OpenGL one does.
 inline const GfxDriver TEST_FLIPPING_DRIVER = {
-    "TestFlip", nullptr, nullptr, test_lock, test_unlock, test_set_palette, test_wait_vsync,
-    test_get_mouse, test_set_mouse, test_set_window_title, nullptr, test_flip, nullptr,
+    "TestFlip",       nullptr,         nullptr,        test_lock,      test_unlock,
+    test_set_palette, test_wait_vsync, test_get_mouse, test_set_mouse, test_set_window_title,
+    nullptr,          test_flip,       nullptr,
 };
 
 // A driver with only the slots every driver has.
 inline const GfxDriver TEST_BARE_DRIVER = {
     "TestBare", nullptr, nullptr, test_lock, test_unlock, test_set_palette, nullptr,
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr,    nullptr, nullptr, nullptr,   nullptr,     nullptr,
 };
 
 // Owns a context of width x height pixels of bytes_per_pixel bytes with num_pages pages and
@@ -81,12 +86,9 @@ class TestScreen {
 public:
     TestScreen(int width, int height, int bytes_per_pixel, int num_pages,
                const GfxDriver* driver = &TEST_SOFTWARE_DRIVER, int text_w = 8, int text_h = 4)
-        : pixels_(static_cast<size_t>(num_pages)),
-          page_ptrs_(static_cast<size_t>(num_pages)),
-          cells_(static_cast<size_t>(num_pages)),
-          cell_ptrs_(static_cast<size_t>(num_pages)),
-          dirty_(static_cast<size_t>(height), 0),
-          keys_(128, 0) {
+        : pixels_(static_cast<size_t>(num_pages)), page_ptrs_(static_cast<size_t>(num_pages)),
+          cells_(static_cast<size_t>(num_pages)), cell_ptrs_(static_cast<size_t>(num_pages)),
+          dirty_(static_cast<size_t>(height), 0), keys_(128, 0) {
         test_driver_log = TestDriverLog{};
         std::memset(&ctx_, 0, sizeof ctx_);
         ctx_.mode = -1;
@@ -104,7 +106,8 @@ public:
         }
         ctx_.pages = page_ptrs_.data();
         ctx_.visible_buffer = page_ptrs_[0];
-        ctx_.rows = static_cast<uint8_t**>(std::calloc(static_cast<size_t>(height), sizeof(uint8_t*)));
+        ctx_.rows =
+            static_cast<uint8_t**>(std::calloc(static_cast<size_t>(height), sizeof(uint8_t*)));
         ctx_.rows_capacity = height;
         for (int y = 0; y < height; ++y) {
             ctx_.rows[y] = page_ptrs_[0] + static_cast<size_t>(y) * ctx_.pitch;
@@ -141,12 +144,14 @@ public:
     uint8_t* page(int p) { return page_ptrs_[static_cast<size_t>(p)]; }
     TextCell* text(int p) { return cell_ptrs_[static_cast<size_t>(p)]; }
     uint8_t* pixel(int p, int x, int y) {
-        return page(p) + static_cast<size_t>(y) * ctx_.pitch + static_cast<size_t>(x) * ctx_.bytes_per_pixel;
+        return page(p) + static_cast<size_t>(y) * ctx_.pitch +
+               static_cast<size_t>(x) * ctx_.bytes_per_pixel;
     }
     // Fills page p with a byte pattern that differs per pixel and per page.
     void paint(int p) {
         for (size_t i = 0; i < pixels_[static_cast<size_t>(p)].size(); ++i) {
-            pixels_[static_cast<size_t>(p)][i] = static_cast<uint8_t>(i * 7 + static_cast<size_t>(p) * 31 + 1);
+            pixels_[static_cast<size_t>(p)][i] =
+                static_cast<uint8_t>(i * 7 + static_cast<size_t>(p) * 31 + 1);
         }
     }
     // The number of rows marked dirty.

@@ -48,8 +48,8 @@ TEST(VkScanTable, HasItsRowsInAscendingOrderThenTheTerminator) {
 TEST(VkScanTable, LeavesOutExactlyTheScancodesWithoutAKey) {
     const std::set<int> codes = scan_table_scancodes();
     for (int sc = 0; sc < 128; ++sc) {
-        const bool absent = sc == 0 || sc == 74 || sc == 76 || (sc >= 84 && sc <= 86) ||
-                            (sc >= 89 && sc <= 124);
+        const bool absent =
+            sc == 0 || sc == 74 || sc == 76 || (sc >= 84 && sc <= 86) || (sc >= 89 && sc <= 124);
         EXPECT_EQ(codes.count(sc) == 0, absent) << "scancode " << sc;
     }
 }

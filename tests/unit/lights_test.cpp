@@ -91,14 +91,14 @@ TEST(Lights, BounceTestsTheCentreAgainstEachEdge) {
         float dx, dy, want_dx, want_dy;
     };
     const Case cases[] = {
-        {576, 100, 128, 2, 1, -2, 1},   // centre x exactly 640
-        {575, 100, 128, 2, 1, 2, 1},    // centre x 639
-        {100, 416, 128, 1, 2, 1, -2},   // centre y exactly 480
-        {-64, 100, 128, -2, 1, 2, 1},   // centre x exactly 0
-        {-63, 100, 128, -2, 1, -2, 1},  // centre x 1
-        {100, -64, 128, 1, -2, 1, 2},   // centre y exactly 0
+        {576, 100, 128, 2, 1, -2, 1},      // centre x exactly 640
+        {575, 100, 128, 2, 1, 2, 1},       // centre x 639
+        {100, 416, 128, 1, 2, 1, -2},      // centre y exactly 480
+        {-64, 100, 128, -2, 1, 2, 1},      // centre x exactly 0
+        {-63, 100, 128, -2, 1, -2, 1},     // centre x 1
+        {100, -64, 128, 1, -2, 1, 2},      // centre y exactly 0
         {-64.5f, -64, 129, -1, -1, 1, -1}, // half a pixel: centre x 0, centre y 0.5
-        {640, 480, 383, 1, 1, -1, -1},  // scattered in the far corner
+        {640, 480, 383, 1, 1, -1, -1},     // scattered in the far corner
     };
     for (const Case& c : cases) {
         Light l{};

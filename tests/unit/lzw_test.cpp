@@ -65,9 +65,7 @@ Bytes encode(const Bytes& src) {
     return out;
 }
 
-Bytes text(const char* s) {
-    return Bytes(s, s + std::char_traits<char>::length(s));
-}
+Bytes text(const char* s) { return Bytes(s, s + std::char_traits<char>::length(s)); }
 
 Bytes random_bytes(size_t n, uint32_t seed, int alphabet = 256) {
     std::mt19937 rng(seed);
@@ -170,7 +168,7 @@ TEST(LzwRoundTrip, ManySizesAndKinds) {
         inputs.push_back(random_bytes(n, static_cast<uint32_t>(n) + 1));
         inputs.push_back(random_bytes(n, static_cast<uint32_t>(n) + 2, 3));
     }
-    inputs.push_back(Bytes(100000, 0));   // the longest strings the dictionary can hold
+    inputs.push_back(Bytes(100000, 0)); // the longest strings the dictionary can hold
     inputs.push_back(Bytes(7, 0xFF));
     Bytes ramp;
     for (int i = 0; i < 30000; ++i) {

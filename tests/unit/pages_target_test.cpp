@@ -14,7 +14,9 @@ class TestImage {
 public:
     TestImage(int w, int h, int bpp)
         : words_(1 + (static_cast<size_t>(w > 0 ? w : 0) * static_cast<size_t>(h > 0 ? h : 0) *
-                          static_cast<size_t>(bpp) + 3) / 4) {
+                          static_cast<size_t>(bpp) +
+                      3) /
+                         4) {
         image()->width = static_cast<int16_t>(w * 8);
         image()->height = static_cast<int16_t>(h);
     }

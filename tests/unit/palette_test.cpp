@@ -35,8 +35,9 @@ void rec_set_palette(int index, int red, int green, int blue) {
     }
 }
 
-const GfxDriver RECORDER = {"Recorder", rec_init, rec_exit, rec_lock, rec_unlock, rec_set_palette,
-                            nullptr,    nullptr,  nullptr,  nullptr,  nullptr,    nullptr, nullptr};
+const GfxDriver RECORDER = {"Recorder",      rec_init, rec_exit, rec_lock, rec_unlock,
+                            rec_set_palette, nullptr,  nullptr,  nullptr,  nullptr,
+                            nullptr,         nullptr,  nullptr};
 const GfxDriver* const RECORDER_LIST[] = {&RECORDER, nullptr};
 
 // 0x00BBGGRR from 8-bit components.
@@ -44,10 +45,10 @@ constexpr uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) { return r | g << 8 |
 
 // The 16 classic colours every 16- and 256-colour mode starts with.
 constexpr uint32_t CLASSIC_16[16] = {
-    rgb(0, 0, 0),      rgb(0, 0, 170),    rgb(0, 170, 0),    rgb(0, 170, 170),
-    rgb(170, 0, 0),    rgb(170, 0, 170),  rgb(170, 85, 0),   rgb(170, 170, 170),
-    rgb(85, 85, 85),   rgb(85, 85, 255),  rgb(85, 255, 85),  rgb(85, 255, 255),
-    rgb(255, 85, 85),  rgb(255, 85, 255), rgb(255, 255, 85), rgb(255, 255, 255),
+    rgb(0, 0, 0),     rgb(0, 0, 170),    rgb(0, 170, 0),    rgb(0, 170, 170),
+    rgb(170, 0, 0),   rgb(170, 0, 170),  rgb(170, 85, 0),   rgb(170, 170, 170),
+    rgb(85, 85, 85),  rgb(85, 85, 255),  rgb(85, 255, 85),  rgb(85, 255, 255),
+    rgb(255, 85, 85), rgb(255, 85, 255), rgb(255, 255, 85), rgb(255, 255, 255),
 };
 
 class Palette : public ScreenTest {
@@ -227,9 +228,9 @@ int switching_init(const char*, int, int, int, int, int) {
     gfx_palette_resend();
     return 0;
 }
-const GfxDriver SWITCHING = {"Switching", switching_init, rec_exit, rec_lock, rec_unlock,
-                             rec_set_palette, nullptr, nullptr, nullptr, nullptr, nullptr,
-                             nullptr, nullptr};
+const GfxDriver SWITCHING = {"Switching",     switching_init, rec_exit, rec_lock, rec_unlock,
+                             rec_set_palette, nullptr,        nullptr,  nullptr,  nullptr,
+                             nullptr,         nullptr,        nullptr};
 const GfxDriver* const SWITCHING_LIST[] = {&SWITCHING, nullptr};
 
 TEST_F(Palette, ResendBeforeTheDriverIsStoredSendsNothingAndTheScreenStillGetsItsPalette) {

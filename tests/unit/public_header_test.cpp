@@ -58,7 +58,8 @@ TEST(PublicHeader, TextStatementsReachTheScreensCells) {
     EXPECT_EQ(seen.port_red, 63);         // palette entry 15 is white: red 63 through the ports
     rt_cls(RT_CLS_OMITTED);
     EXPECT_NE(cells[(7 - 1) * ctx->text_w + (5 - 1)].code, static_cast<uint32_t>('H'));
-    EXPECT_EQ(rt_screen_cell(5, 7, 0), static_cast<int>(cells[(7 - 1) * ctx->text_w + (5 - 1)].code));
+    EXPECT_EQ(rt_screen_cell(5, 7, 0),
+              static_cast<int>(cells[(7 - 1) * ctx->text_w + (5 - 1)].code));
     EXPECT_EQ(rt_cursor_row(), 1);
     gfx_screen(0, 0, 0, 0, 0);
 }

@@ -45,8 +45,10 @@ TEST(RtRandom, SecondsBeyondThirtyTwoBitsWrapAndNonFiniteSecondsSeedZero) {
     EXPECT_EQ(drawn_after_seed(4294967296.0 + 9.5, 20), expected_after_seed(9u, 20));
     EXPECT_EQ(drawn_after_seed(-4294967296.0 * 3 - 2.0, 20),
               expected_after_seed(static_cast<unsigned>(-2), 20));
-    EXPECT_EQ(drawn_after_seed(std::numeric_limits<double>::quiet_NaN(), 20), expected_after_seed(0u, 20));
-    EXPECT_EQ(drawn_after_seed(std::numeric_limits<double>::infinity(), 20), expected_after_seed(0u, 20));
+    EXPECT_EQ(drawn_after_seed(std::numeric_limits<double>::quiet_NaN(), 20),
+              expected_after_seed(0u, 20));
+    EXPECT_EQ(drawn_after_seed(std::numeric_limits<double>::infinity(), 20),
+              expected_after_seed(0u, 20));
 }
 
 TEST(RtRandom, ValuesAreFifteenBitFractionsBelowOne) {

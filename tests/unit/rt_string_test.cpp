@@ -74,7 +74,9 @@ TEST(RtString, EmptyAndNullSourcesGiveAnEmptyTerminatedString) {
     EXPECT_STREQ(o.s.data, "");
 }
 
-TEST(RtString, NullDestinationIsRefused) { EXPECT_EQ(rt_string_assign(nullptr, "abc", 3), nullptr); }
+TEST(RtString, NullDestinationIsRefused) {
+    EXPECT_EQ(rt_string_assign(nullptr, "abc", 3), nullptr);
+}
 
 TEST(RtString, TemporaryCarriesTheTopBitAndItsText) {
     RtString* t = rt_string_temp("temp", -1);

@@ -36,7 +36,7 @@ TEST_F(DriverChoice, OpenGlScreenWithoutPreferenceIsTakenByOpenGlOnItsFirstTry) 
     fake_accepts = accepts_like_real_drivers;
     ASSERT_EQ(gfx_screen_res(640, 480, 32, 0, SCREEN_OPENGL, 0), 0);
     EXPECT_EQ(gfx_context->driver, &FAKE_OPENGL);
-    const Calls expected = {"init DirectX 0 0x2", "exit DirectX", "init DirectX 0 0x2",
+    const Calls expected = {"init DirectX 0 0x2", "exit DirectX",   "init DirectX 0 0x2",
                             "exit DirectX",       "init GDI 0 0x2", "exit GDI",
                             "init GDI 0 0x2",     "exit GDI",       "init OpenGL 0 0x2"};
     EXPECT_EQ(fake_log.calls, expected);
@@ -53,10 +53,12 @@ TEST_F(DriverChoice, PlainScreenIsTakenByTheFirstDriverAndNeverReachesOpenGl) {
 }
 
 TEST_F(DriverChoice, SecondTryUsesRefreshRateZero) {
-    fake_accepts = [](const std::string& name, int rate, int) { return name == "GDI" && rate == 0; };
+    fake_accepts = [](const std::string& name, int rate, int) {
+        return name == "GDI" && rate == 0;
+    };
     ASSERT_EQ(gfx_screen(13, 0, 1, 0, 85), 0);
     EXPECT_EQ(gfx_context->driver, &FAKE_GDI);
-    const Calls expected = {"init DirectX 85 0x0", "exit DirectX", "init DirectX 0 0x0",
+    const Calls expected = {"init DirectX 85 0x0", "exit DirectX",    "init DirectX 0 0x0",
                             "exit DirectX",        "init GDI 85 0x0", "exit GDI",
                             "init GDI 0 0x0"};
     EXPECT_EQ(fake_log.calls, expected);
@@ -86,8 +88,8 @@ TEST_F(DriverChoice, FailingNamedDriverRunsTheFourPassesInOrder) {
     EXPECT_EQ(gfx_screen(13, 0, 1, 0, 60), RT_ERR_ILLEGAL_CALL);
     EXPECT_EQ(rt_last_error(), RT_ERR_ILLEGAL_CALL);
     const Calls gdi_twice = {"init GDI 60 0x0", "exit GDI", "init GDI 0 0x0", "exit GDI"};
-    const Calls expected = gdi_twice + failing_pass_over_all(60, "0x0") + gdi_twice +
-                           failing_pass_over_all(60, "0x1");
+    const Calls expected =
+        gdi_twice + failing_pass_over_all(60, "0x0") + gdi_twice + failing_pass_over_all(60, "0x1");
     EXPECT_EQ(fake_log.calls, expected);
     EXPECT_EQ(gfx_context, nullptr);
 }
@@ -112,7 +114,7 @@ TEST_F(DriverChoice, UnknownPreferenceLeavesOnlyThePassesOverAll) {
     test_setenv("QZGFX", "Vulkan");
     ASSERT_EQ(gfx_screen(13, 0, 1, 0, 0), 0);
     EXPECT_EQ(gfx_context->driver, &FAKE_OPENGL);
-    const Calls expected = {"init DirectX 0 0x0", "exit DirectX", "init DirectX 0 0x0",
+    const Calls expected = {"init DirectX 0 0x0", "exit DirectX",   "init DirectX 0 0x0",
                             "exit DirectX",       "init GDI 0 0x0", "exit GDI",
                             "init GDI 0 0x0",     "exit GDI",       "init OpenGL 0 0x0"};
     EXPECT_EQ(fake_log.calls, expected);

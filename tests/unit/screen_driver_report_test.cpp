@@ -28,12 +28,24 @@ int opening_init(const char*, int, int, int, int, int) { return 0; }
 void nothing() {}
 void no_palette(int, int, int, int) {}
 
-const GfxDriver REFUSER = {.name = "Refuser", .init = refusing_init, .exit = nothing,
-                           .lock = nothing, .unlock = nothing, .set_palette = no_palette};
-const GfxDriver SILENT = {.name = "Silent", .init = silent_init, .exit = nothing, .lock = nothing,
-                          .unlock = nothing, .set_palette = no_palette};
-const GfxDriver OPENER = {.name = "Opener", .init = opening_init, .exit = nothing,
-                          .lock = nothing, .unlock = nothing, .set_palette = no_palette};
+const GfxDriver REFUSER = {.name = "Refuser",
+                           .init = refusing_init,
+                           .exit = nothing,
+                           .lock = nothing,
+                           .unlock = nothing,
+                           .set_palette = no_palette};
+const GfxDriver SILENT = {.name = "Silent",
+                          .init = silent_init,
+                          .exit = nothing,
+                          .lock = nothing,
+                          .unlock = nothing,
+                          .set_palette = no_palette};
+const GfxDriver OPENER = {.name = "Opener",
+                          .init = opening_init,
+                          .exit = nothing,
+                          .lock = nothing,
+                          .unlock = nothing,
+                          .set_palette = no_palette};
 const GfxDriver* const REFUSE_THEN_OPEN[] = {&REFUSER, &SILENT, &OPENER, nullptr};
 const GfxDriver* const NONE_OPENS[] = {&SILENT, &REFUSER, nullptr};
 

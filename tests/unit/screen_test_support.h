@@ -75,15 +75,15 @@ inline void fake_lock() {}
 inline void fake_unlock() {}
 inline void fake_set_palette(int, int, int, int) {}
 
-inline const GfxDriver FAKE_DIRECTX = {"DirectX", fake_init_dx, fake_exit_dx, fake_lock,
-                                       fake_unlock, fake_set_palette, nullptr, nullptr,
-                                       nullptr, nullptr, nullptr, nullptr, nullptr};
-inline const GfxDriver FAKE_GDI = {"GDI", fake_init_gdi, fake_exit_gdi, fake_lock,
-                                   fake_unlock, fake_set_palette, nullptr, nullptr,
-                                   nullptr, nullptr, nullptr, nullptr, nullptr};
-inline const GfxDriver FAKE_OPENGL = {"OpenGL", fake_init_gl, fake_exit_gl, fake_lock,
-                                      fake_unlock, fake_set_palette, nullptr, nullptr,
-                                      nullptr, nullptr, nullptr, nullptr, nullptr};
+inline const GfxDriver FAKE_DIRECTX = {
+    "DirectX", fake_init_dx, fake_exit_dx, fake_lock, fake_unlock, fake_set_palette, nullptr,
+    nullptr,   nullptr,      nullptr,      nullptr,   nullptr,     nullptr};
+inline const GfxDriver FAKE_GDI = {
+    "GDI",   fake_init_gdi, fake_exit_gdi, fake_lock, fake_unlock, fake_set_palette, nullptr,
+    nullptr, nullptr,       nullptr,       nullptr,   nullptr,     nullptr};
+inline const GfxDriver FAKE_OPENGL = {
+    "OpenGL", fake_init_gl, fake_exit_gl, fake_lock, fake_unlock, fake_set_palette, nullptr,
+    nullptr,  nullptr,      nullptr,      nullptr,   nullptr,     nullptr};
 inline const GfxDriver* const FAKE_DRIVER_LIST[] = {&FAKE_DIRECTX, &FAKE_GDI, &FAKE_OPENGL,
                                                     nullptr};
 

@@ -72,21 +72,22 @@ TEST_P(GlyphDrawing, EveryPixelEqualsThePerBitDrawing) {
         draw_per_bit(w.x, w.y, bytes, count);
         gfx_screen_set(0, -1);
         ASSERT_EQ(std::memcmp(ctx->pages[0], ctx->pages[1], page_bytes), 0)
-            << "round " << round << ", level " << static_cast<int>(cpu_isa()) << ", at cell " << w.x << ", " << w.y;
+            << "round " << round << ", level " << static_cast<int>(cpu_isa()) << ", at cell " << w.x
+            << ", " << w.y;
         EXPECT_EQ(w.dirty_first, w.y * ctx->font->height);
         EXPECT_EQ(w.dirty_end, (w.y + 1) * ctx->font->height);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllDepthsAndFonts, GlyphDrawing,
-                         ::testing::Values(GlyphCase{11, 0, 0, 0},  // 1 bit, 8x16
-                                           GlyphCase{1, 0, 0, 0},   // 2 bits, 8x8
-                                           GlyphCase{9, 0, 0, 0},   // 4 bits, 8x14
-                                           GlyphCase{13, 0, 0, 0},  // 8 bits, 8x8
-                                           GlyphCase{18, 8, 0, 0},  // 8 bits, 8x16
-                                           GlyphCase{18, 16, 0, 0}, // 16 bits
-                                           GlyphCase{18, 32, 0, 0}, // 32 bits
-                                           GlyphCase{17, 32, 0, 28}, // 32 bits, 8x14
+                         ::testing::Values(GlyphCase{11, 0, 0, 0},    // 1 bit, 8x16
+                                           GlyphCase{1, 0, 0, 0},     // 2 bits, 8x8
+                                           GlyphCase{9, 0, 0, 0},     // 4 bits, 8x14
+                                           GlyphCase{13, 0, 0, 0},    // 8 bits, 8x8
+                                           GlyphCase{18, 8, 0, 0},    // 8 bits, 8x16
+                                           GlyphCase{18, 16, 0, 0},   // 16 bits
+                                           GlyphCase{18, 32, 0, 0},   // 32 bits
+                                           GlyphCase{17, 32, 0, 28},  // 32 bits, 8x14
                                            GlyphCase{14, 16, 0, 0})); // 16 bits, 8x8
 
 // The drawn cells hold the characters and colours, and read back through the cell statement.

@@ -11,7 +11,8 @@ using TextPrint = TextTest;
 // A copy of page 0's bytes.
 std::vector<uint8_t> page_copy() {
     const GfxContext* ctx = gfx_context;
-    return std::vector<uint8_t>(ctx->pages[0], ctx->pages[0] + static_cast<size_t>(ctx->height) * ctx->pitch);
+    return std::vector<uint8_t>(ctx->pages[0],
+                                ctx->pages[0] + static_cast<size_t>(ctx->height) * ctx->pitch);
 }
 
 // Pixel row y of a page copy.

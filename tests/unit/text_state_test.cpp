@@ -190,7 +190,8 @@ TEST_F(TextState, AnOmittedClearModeFollowsTheViews) {
     EXPECT_EQ(trimmed_row(0), "keep mez");
     EXPECT_EQ(page_pixel(0, 10, 150), 0u);
 
-    gfx_view(COORD_OMITTED, COORD_OMITTED, COORD_OMITTED, COORD_OMITTED, COLOUR_NONE, COLOUR_NONE, 0);
+    gfx_view(COORD_OMITTED, COORD_OMITTED, COORD_OMITTED, COORD_OMITTED, COLOUR_NONE, COLOUR_NONE,
+             0);
     rt_cls(RT_CLS_OMITTED);
     EXPECT_EQ(trimmed_row(0), "");
 }

@@ -112,10 +112,14 @@ TEST(BmpReader, RefusalsLeaveTheRecordAlone) {
     far_offset.resize(far_offset.size() + 16);
     Bytes cut_header = bmp_headers(2, 2, 24, 54, 0);
     cut_header.resize(30);
-    const Case cases[] = {{"signature", wrong_signature}, {"32 bits", cases_32},
-                          {"4 bits", four_bits},          {"negative height", negative_height},
-                          {"both negative", both_negative}, {"zero width", zero_width},
-                          {"huge", huge},                 {"offset past the end", far_offset},
+    const Case cases[] = {{"signature", wrong_signature},
+                          {"32 bits", cases_32},
+                          {"4 bits", four_bits},
+                          {"negative height", negative_height},
+                          {"both negative", both_negative},
+                          {"zero width", zero_width},
+                          {"huge", huge},
+                          {"offset past the end", far_offset},
                           {"short header", cut_header}};
     for (const Case& c : cases) {
         Texture t{};
@@ -159,7 +163,8 @@ TEST(ImageSize, RowBytesAreExactInSixtyFourBitsAndBoundedByThirtyOneBits) {
     for (long long width : {1LL, 3LL, 5LL, 178956970LL, 178956971LL, 536870912LL, 715827882LL,
                             715827883LL, 2147483647LL}) {
         for (int bits : {8, 24}) {
-            const unsigned long long exact = (static_cast<unsigned long long>(width) * bits + 31) / 32 * 4;
+            const unsigned long long exact =
+                (static_cast<unsigned long long>(width) * bits + 31) / 32 * 4;
             std::size_t row = 0;
             const bool fits = exact <= 0x7FFFFFFFULL;
             EXPECT_EQ(fits, padded_row_bytes(width, bits, &row)) << width << " x " << bits;

@@ -32,11 +32,21 @@ Bytes mutate(const Bytes& seed, std::mt19937& rng) {
     for (int e = 0; e < edits && !b.empty(); ++e) {
         const std::size_t at = rng() % b.size();
         switch (rng() % 5) {
-        case 0: b[at] = static_cast<uint8_t>(rng()); break;
-        case 1: b[at] = 0xFF; break;
-        case 2: b[at] = 0x00; break;
-        case 3: b.resize(at); break;
-        default: b.insert(b.begin() + static_cast<std::ptrdiff_t>(at), static_cast<uint8_t>(rng())); break;
+        case 0:
+            b[at] = static_cast<uint8_t>(rng());
+            break;
+        case 1:
+            b[at] = 0xFF;
+            break;
+        case 2:
+            b[at] = 0x00;
+            break;
+        case 3:
+            b.resize(at);
+            break;
+        default:
+            b.insert(b.begin() + static_cast<std::ptrdiff_t>(at), static_cast<uint8_t>(rng()));
+            break;
         }
     }
     return b;

@@ -70,8 +70,10 @@ TEST(TextureImageMagick, ReadersMatchImageMagicksDecodingAndRefuseTheSame) {
         for (int row = 0; row < t.height; ++row) {
             const int picture_row = top_down ? row : t.height - 1 - row;
             for (int x = 0; x < t.width; ++x) {
-                const uint8_t* ours = t.pixels + (static_cast<std::size_t>(row) * t.width + x) * channels;
-                const uint8_t* theirs = &reference[(static_cast<std::size_t>(picture_row) * t.width + x) * 4];
+                const uint8_t* ours =
+                    t.pixels + (static_cast<std::size_t>(row) * t.width + x) * channels;
+                const uint8_t* theirs =
+                    &reference[(static_cast<std::size_t>(picture_row) * t.width + x) * 4];
                 for (int c = 0; c < channels; ++c) {
                     if (ours[c] != theirs[c] && mismatches++ == 0) {
                         first << "pixel " << x << "," << picture_row << " channel " << c << ": "

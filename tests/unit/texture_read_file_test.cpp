@@ -57,7 +57,8 @@ TEST(ConsoleLine, WritesTheTextAndCrLf) {
     write_console_line("Error: Loading texture... x.tga");
     write_console_line("");
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              std::string("Error: Loading texture... x.tga") + CAPTURED_LINE_END + CAPTURED_LINE_END);
+              std::string("Error: Loading texture... x.tga") + CAPTURED_LINE_END +
+                  CAPTURED_LINE_END);
 }
 
 } // namespace

@@ -30,7 +30,9 @@ inline const std::string& temp_file_tag() {
 class TempFile {
 public:
     explicit TempFile(const std::string& name, const Bytes& contents)
-        : path_((std::filesystem::temp_directory_path() / ("qzdemo_" + temp_file_tag() + "_" + name)).string()) {
+        : path_(
+              (std::filesystem::temp_directory_path() / ("qzdemo_" + temp_file_tag() + "_" + name))
+                  .string()) {
         std::FILE* f = std::fopen(path_.c_str(), "wb");
         if (f != nullptr) {
             if (!contents.empty()) {

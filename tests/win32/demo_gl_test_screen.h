@@ -47,11 +47,10 @@ inline Texture load_test_texture(const std::string& name, int width, int height,
                                  int keep_pixels = 0) {
     const std::string path = (std::filesystem::temp_directory_path() / name).string();
     std::vector<unsigned char> bytes = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    bytes.insert(bytes.end(), {static_cast<unsigned char>(width & 0xFF),
-                               static_cast<unsigned char>(width >> 8),
-                               static_cast<unsigned char>(height & 0xFF),
-                               static_cast<unsigned char>(height >> 8),
-                               static_cast<unsigned char>(depth), 0});
+    bytes.insert(bytes.end(),
+                 {static_cast<unsigned char>(width & 0xFF), static_cast<unsigned char>(width >> 8),
+                  static_cast<unsigned char>(height & 0xFF),
+                  static_cast<unsigned char>(height >> 8), static_cast<unsigned char>(depth), 0});
     bytes.insert(bytes.end(), file_pixels.begin(), file_pixels.end());
     std::FILE* f = std::fopen(path.c_str(), "wb");
     std::fwrite(bytes.data(), 1, bytes.size(), f);

@@ -8,9 +8,9 @@ using DemoGlTexture = DemoGlTest;
 
 TEST_F(DemoGlTexture, OddWidthsUploadWithoutSkew) {
     // 3 by 2, 24 bits: 9-byte rows; the top row is blue, blue, blue, the bottom red, green, red
-    Texture t = load_test_texture("qz_odd.tga", 3, 2, 24,
-                                  {0, 0, 255, 0, 255, 0, 0, 0, 255, 255, 0, 0, 255, 0, 0, 255, 0, 0},
-                                  TEXTURE_NEAREST);
+    Texture t = load_test_texture(
+        "qz_odd.tga", 3, 2, 24, {0, 0, 255, 0, 255, 0, 0, 0, 255, 255, 0, 0, 255, 0, 0, 255, 0, 0},
+        TEXTURE_NEAREST);
     EXPECT_NE(t.id, 0u);
     EXPECT_EQ(t.pixels, nullptr) << "pixels are released unless kept";
     draw_texture(t, 10, 10, 0);
@@ -31,10 +31,11 @@ TEST_F(DemoGlTexture, FiltersFollowTheFlags) {
         int flags;
         GLint min, mag;
     };
-    const Case cases[] = {{0, GL_LINEAR, GL_LINEAR},
-                          {TEXTURE_NEAREST, GL_NEAREST, GL_NEAREST},
-                          {TEXTURE_MIPMAPS, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR},
-                          {TEXTURE_MIPMAPS | TEXTURE_NEAREST, GL_NEAREST_MIPMAP_NEAREST, GL_NEAREST}};
+    const Case cases[] = {
+        {0, GL_LINEAR, GL_LINEAR},
+        {TEXTURE_NEAREST, GL_NEAREST, GL_NEAREST},
+        {TEXTURE_MIPMAPS, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR},
+        {TEXTURE_MIPMAPS | TEXTURE_NEAREST, GL_NEAREST_MIPMAP_NEAREST, GL_NEAREST}};
     for (const Case& c : cases) {
         Texture t = load_test_texture("qz_filter.tga", 4, 4, 24, px, c.flags);
         GLint bound = 0, min = 0, mag = 0, level2 = 0;

@@ -9,10 +9,12 @@ volatile LONG thread_finished = 0;
 // A display thread as the software drivers run it: make the window, signal, then pump the
 // window's messages under the window lock until the layer stops.
 unsigned __stdcall windowed_thread(void* event) {
-    win32_window.hwnd = CreateWindowExA(0, win32_window.class_name, "qzgfx soft", WS_OVERLAPPED,
-                                        0, 0, 320, 200, nullptr, nullptr, win32_window.hinstance,
-                                        nullptr);
-    if (!win32_window.hwnd) return 1;
+    win32_window.hwnd =
+        CreateWindowExA(0, win32_window.class_name, "qzgfx soft", WS_OVERLAPPED, 0, 0, 320, 200,
+                        nullptr, nullptr, win32_window.hinstance, nullptr);
+    if (!win32_window.hwnd) {
+        return 1;
+    }
     win32_window.is_active = 1;
     SetEvent(static_cast<HANDLE>(event));
     while (win32_window.is_running) {
@@ -73,7 +75,9 @@ TEST_F(SoftwareScreen, TheWindowProcedureRunsOnTheDisplayThreadUnderTheLock) {
     int code = 0;
     for (int i = 0; i < 500 && code == 0; ++i) {
         code = gfx_read_key();
-        if (code == 0) Sleep(10);
+        if (code == 0) {
+            Sleep(10);
+        }
     }
     EXPECT_EQ(CLOSE_KEY_CODE, code);
     EXPECT_TRUE(IsWindow(win32_window.hwnd));

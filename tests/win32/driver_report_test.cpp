@@ -18,7 +18,9 @@ std::vector<std::string> report_lines() {
     for (size_t start = 0; start < text.size();) {
         const size_t end = text.find('\n', start);
         EXPECT_NE(std::string::npos, end) << "every line ends with a newline";
-        if (end == std::string::npos) break;
+        if (end == std::string::npos) {
+            break;
+        }
         lines.push_back(text.substr(start, end - start));
         start = end + 1;
     }

@@ -17,7 +17,9 @@ public:
     STDMETHOD_(ULONG, AddRef)() override { return 1; }
     STDMETHOD_(ULONG, Release)() override { return 1; }
     STDMETHOD(GetCapabilities)(LPDIDEVCAPS) override { return E_NOTIMPL; }
-    STDMETHOD(EnumObjects)(LPDIENUMDEVICEOBJECTSCALLBACKA, LPVOID, DWORD) override { return E_NOTIMPL; }
+    STDMETHOD(EnumObjects)(LPDIENUMDEVICEOBJECTSCALLBACKA, LPVOID, DWORD) override {
+        return E_NOTIMPL;
+    }
     STDMETHOD(GetProperty)(REFGUID, LPDIPROPHEADER) override { return E_NOTIMPL; }
     STDMETHOD(SetProperty)(REFGUID, LPCDIPROPHEADER) override { return E_NOTIMPL; }
     STDMETHOD(Acquire)() override {
@@ -26,11 +28,16 @@ public:
     }
     STDMETHOD(Unacquire)() override { return DI_OK; }
     STDMETHOD(GetDeviceState)(DWORD size, LPVOID data) override {
-        if (SUCCEEDED(answer)) std::memcpy(data, state, std::min<DWORD>(size, sizeof state));
-        else std::memset(data, 0x80, size); // garbage a failed call might leave
+        if (SUCCEEDED(answer)) {
+            std::memcpy(data, state, std::min<DWORD>(size, sizeof state));
+        } else {
+            std::memset(data, 0x80, size); // garbage a failed call might leave
+        }
         return answer;
     }
-    STDMETHOD(GetDeviceData)(DWORD, LPDIDEVICEOBJECTDATA, LPDWORD, DWORD) override { return E_NOTIMPL; }
+    STDMETHOD(GetDeviceData)(DWORD, LPDIDEVICEOBJECTDATA, LPDWORD, DWORD) override {
+        return E_NOTIMPL;
+    }
     STDMETHOD(SetDataFormat)(LPCDIDATAFORMAT) override { return E_NOTIMPL; }
     STDMETHOD(SetEventNotification)(HANDLE) override { return E_NOTIMPL; }
     STDMETHOD(SetCooperativeLevel)(HWND, DWORD) override { return E_NOTIMPL; }

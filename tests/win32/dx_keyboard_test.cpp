@@ -45,7 +45,9 @@ TEST(DxKeyboardFold, EveryByteAndItsExtendedTwinAgainstAPlainReading) {
     }
     std::memset(buffer, 0x7F, sizeof buffer); // low bits alone mean up
     dx_fold_key_state(buffer, state);
-    for (uint8_t s : state) ASSERT_EQ(0, s);
+    for (uint8_t s : state) {
+        ASSERT_EQ(0, s);
+    }
 }
 
 // A DirectDraw screen with the X focus on its window, for key presses from xdotool.

@@ -45,7 +45,9 @@ std::set<uint32_t> user32_modes(int depth) {
     DEVMODEA mode{};
     mode.dmSize = sizeof mode;
     for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i) {
-        if (static_cast<int>(mode.dmBitsPerPel) == depth) modes.insert((mode.dmPelsWidth << 16) | mode.dmPelsHeight);
+        if (static_cast<int>(mode.dmBitsPerPel) == depth) {
+            modes.insert((mode.dmPelsWidth << 16) | mode.dmPelsHeight);
+        }
     }
     return modes;
 }
@@ -54,10 +56,14 @@ std::set<uint32_t> user32_modes(int depth) {
 int module_count() {
     int n = 0;
     HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, GetCurrentProcessId());
-    if (snap == INVALID_HANDLE_VALUE) return -1;
+    if (snap == INVALID_HANDLE_VALUE) {
+        return -1;
+    }
     MODULEENTRY32 m{};
     m.dwSize = sizeof m;
-    for (BOOL ok = Module32First(snap, &m); ok; ok = Module32Next(snap, &m)) ++n;
+    for (BOOL ok = Module32First(snap, &m); ok; ok = Module32Next(snap, &m)) {
+        ++n;
+    }
     CloseHandle(snap);
     return n;
 }
@@ -75,10 +81,13 @@ TEST_F(DxLifecycle, FetchModesWithoutAScreenLoadsDirectDrawForTheCallOnly) {
     ASSERT_NE(nullptr, modes);
     ASSERT_GT(count, 0);
     const std::set<uint32_t> listed(modes, modes + count);
-    EXPECT_TRUE(listed.count((static_cast<uint32_t>(desktop_w) << 16) | static_cast<uint32_t>(desktop_h)))
+    EXPECT_TRUE(
+        listed.count((static_cast<uint32_t>(desktop_w) << 16) | static_cast<uint32_t>(desktop_h)))
         << "the current mode is listed";
     const std::set<uint32_t> known = user32_modes(depth);
-    for (uint32_t m : listed) EXPECT_TRUE(known.count(m)) << (m >> 16) << " x " << (m & 0xFFFF);
+    for (uint32_t m : listed) {
+        EXPECT_TRUE(known.count(m)) << (m >> 16) << " x " << (m & 0xFFFF);
+    }
     std::free(modes);
 
     int none = -1;
@@ -105,13 +114,17 @@ int stand_in_init(const char*, int, int, int, int, int) {
 void stand_in_exit() {}
 void nothing() {}
 void no_palette(int, int, int, int) {}
-const GfxDriver STAND_IN = {"StandIn", stand_in_init, stand_in_exit, nothing, nothing, no_palette,
-                            nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+const GfxDriver STAND_IN = {"StandIn",  stand_in_init, stand_in_exit, nothing, nothing,
+                            no_palette, nullptr,       nullptr,       nullptr, nullptr,
+                            nullptr,    nullptr,       nullptr};
 
 // The driver of the list that follows DirectDraw, null when DirectDraw is last.
 const GfxDriver* driver_after_directx() {
-    for (const GfxDriver* const* d = DRIVER_LIST; *d; ++d)
-        if (*d == &GFX_DRIVER_DIRECTX) return d[1];
+    for (const GfxDriver* const* d = DRIVER_LIST; *d; ++d) {
+        if (*d == &GFX_DRIVER_DIRECTX) {
+            return d[1];
+        }
+    }
     return nullptr;
 }
 
@@ -165,7 +178,9 @@ struct Footprint {
 BOOL CALLBACK count_own_window(HWND window, LPARAM count) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (pid == GetCurrentProcessId()) ++*reinterpret_cast<int*>(count);
+    if (pid == GetCurrentProcessId()) {
+        ++*reinterpret_cast<int*>(count);
+    }
     return TRUE;
 }
 
@@ -176,20 +191,26 @@ Footprint footprint() {
     if (snap != INVALID_HANDLE_VALUE) {
         THREADENTRY32 t{};
         t.dwSize = sizeof t;
-        for (BOOL ok = Thread32First(snap, &t); ok; ok = Thread32Next(snap, &t))
-            if (t.th32OwnerProcessID == pid) ++f.threads;
+        for (BOOL ok = Thread32First(snap, &t); ok; ok = Thread32Next(snap, &t)) {
+            if (t.th32OwnerProcessID == pid) {
+                ++f.threads;
+            }
+        }
         MODULEENTRY32 m{};
         m.dwSize = sizeof m;
-        for (BOOL ok = Module32First(snap, &m); ok; ok = Module32Next(snap, &m)) ++f.modules;
+        for (BOOL ok = Module32First(snap, &m); ok; ok = Module32Next(snap, &m)) {
+            ++f.modules;
+        }
         CloseHandle(snap);
     }
     EnumWindows(count_own_window, reinterpret_cast<LPARAM>(&f.windows));
     GetProcessHandleCount(GetCurrentProcess(), &f.handles);
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                             sizeof memory))
+    if (GetProcessMemoryInfo(GetCurrentProcess(),
+                             reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
         f.private_bytes = memory.PrivateUsage;
+    }
     return f;
 }
 
@@ -202,9 +223,13 @@ TEST_F(DxCycles, TwoHundredOpenCloseCyclesLeaveNoGrowth) {
         ASSERT_EQ(&GFX_DRIVER_DIRECTX, gfx_context->driver);
         gfx_screen(0, 0, 0, 0, 0);
     };
-    for (int i = 0; i < 10; ++i) ASSERT_NO_FATAL_FAILURE(cycle()); // let Wine's caches settle
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_NO_FATAL_FAILURE(cycle()); // let Wine's caches settle
+    }
     const Footprint before = footprint();
-    for (int i = 0; i < 200; ++i) ASSERT_NO_FATAL_FAILURE(cycle());
+    for (int i = 0; i < 200; ++i) {
+        ASSERT_NO_FATAL_FAILURE(cycle());
+    }
     const Footprint after = footprint();
     EXPECT_EQ(before.threads, after.threads);
     EXPECT_EQ(before.windows, after.windows);

@@ -28,8 +28,9 @@ bool record_attempt(void* user, int width, int height, int depth, int rate, unsi
 TEST(DxModeSearch, A320By200Request8BitAsksForTheVgaModeThenEveryStandardHeight) {
     Recorder r;
     EXPECT_EQ(-1, dx_search_display_mode(320, 200, 8, 70, record_attempt, &r));
-    const std::vector<Attempt> want = {{320, 200, 8, 70, 1}, {320, 240, 8, 70, 0}, {320, 480, 8, 70, 0},
-                                       {320, 600, 8, 70, 0}, {320, 768, 8, 70, 0}, {320, 1024, 8, 70, 0}};
+    const std::vector<Attempt> want = {{320, 200, 8, 70, 1}, {320, 240, 8, 70, 0},
+                                       {320, 480, 8, 70, 0}, {320, 600, 8, 70, 0},
+                                       {320, 768, 8, 70, 0}, {320, 1024, 8, 70, 0}};
     EXPECT_EQ(want, r.attempts);
 }
 
@@ -38,8 +39,8 @@ TEST(DxModeSearch, TwinDepthsAreTriedAtEachHeightAndTheFoundHeightIsReturned) {
     r.accept_height = 240;
     r.accept_depth = 15;
     EXPECT_EQ(240, dx_search_display_mode(320, 200, 16, 0, record_attempt, &r));
-    const std::vector<Attempt> want = {{320, 200, 16, 0, 0}, {320, 200, 15, 0, 0}, {320, 240, 16, 0, 0},
-                                       {320, 240, 15, 0, 0}};
+    const std::vector<Attempt> want = {
+        {320, 200, 16, 0, 0}, {320, 200, 15, 0, 0}, {320, 240, 16, 0, 0}, {320, 240, 15, 0, 0}};
     EXPECT_EQ(want, r.attempts);
     EXPECT_EQ(20, (240 - 200) >> 1) << "the picture sits 20 rows down";
 
@@ -57,7 +58,9 @@ TEST(DxModeSearch, TwinDepthsAreTriedAtEachHeightAndTheFoundHeightIsReturned) {
 TEST(DxModeSearch, HeightLadderAndTwins) {
     const int from[] = {0, 200, 239, 240, 350, 480, 599, 600, 767, 768, 1023, 1024, 5000};
     const int next[] = {240, 240, 240, 480, 480, 600, 600, 768, 768, 1024, 1024, -1, -1};
-    for (size_t i = 0; i < std::size(from); ++i) EXPECT_EQ(next[i], dx_next_height(from[i])) << from[i];
+    for (size_t i = 0; i < std::size(from); ++i) {
+        EXPECT_EQ(next[i], dx_next_height(from[i])) << from[i];
+    }
     EXPECT_EQ(16, dx_twin_depth(15));
     EXPECT_EQ(15, dx_twin_depth(16));
     EXPECT_EQ(32, dx_twin_depth(24));
@@ -70,7 +73,9 @@ class DxModes : public DxScreenTest {};
 TEST_F(DxModes, FullScreenThatTheDisplayCannotSetEndsInAWorkingWindow) {
     int desktop_w = 0, desktop_h = 0, desktop_depth = 0, rate = 0;
     win32_get_desktop_info(&desktop_w, &desktop_h, &desktop_depth, &rate);
-    if (desktop_w == 640 && desktop_h == 480) GTEST_SKIP() << "the display has this size";
+    if (desktop_w == 640 && desktop_h == 480) {
+        GTEST_SKIP() << "the display has this size";
+    }
     set_test_title("qzgfx dx full 640");
     ASSERT_EQ(0, gfx_screen_res(640, 480, 32, 0, SCREEN_FULLSCREEN, 0));
     expect_directx();
@@ -99,7 +104,8 @@ TEST_F(DxModes, FullScreenOfTheDisplaysOwnSizeDrawsIntoThePrimarySurface) {
             uint8_t* row = gfx_context->pages[0] + y * gfx_context->pitch;
             for (int x = 0; x < w; ++x) {
                 const uint32_t v = (static_cast<uint32_t>(x) << 12) ^ (y * 977u);
-                std::memcpy(row + x * gfx_context->bytes_per_pixel, &v, gfx_context->bytes_per_pixel);
+                std::memcpy(row + x * gfx_context->bytes_per_pixel, &v,
+                            gfx_context->bytes_per_pixel);
             }
             gfx_context->dirty_rows[y] = 1;
         }
@@ -114,12 +120,15 @@ TEST_F(DxModes, FullScreenOfTheDisplaysOwnSizeDrawsIntoThePrimarySurface) {
         ASSERT_EQ(DD_OK, dx.primary->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr));
         const DDPIXELFORMAT& format = desc.ddpfPixelFormat;
         int bits = static_cast<int>(format.dwRGBBitCount);
-        if (bits == 16 && format.dwGBitMask == 0x3E0) bits = 15;
+        if (bits == 16 && format.dwGBitMask == 0x3E0) {
+            bits = 15;
+        }
         const bool red_low = format.dwRBitMask == 0x1F || format.dwRBitMask == 0xFF;
         const int bytes = reference_bytes(bits);
         int wrong = 0;
         for (int y = 0; y < h; ++y) {
-            const uint8_t* row = static_cast<uint8_t*>(desc.lpSurface) + static_cast<ptrdiff_t>(y) * desc.lPitch;
+            const uint8_t* row =
+                static_cast<uint8_t*>(desc.lpSurface) + static_cast<ptrdiff_t>(y) * desc.lPitch;
             for (int x = 0; x < w; ++x) {
                 uint8_t want[4] = {};
                 reference_display(want, expected_colour(gfx_context, x, y), bits, red_low);
@@ -143,7 +152,9 @@ TEST_F(DxModes, FullScreenOfTheDisplaysOwnSizeDrawsIntoThePrimarySurface) {
     {
         GfxLockGuard lock(gfx_context);
         int marked = 0;
-        for (int y = 0; y < h; ++y) marked += gfx_context->dirty_rows[y];
+        for (int y = 0; y < h; ++y) {
+            marked += gfx_context->dirty_rows[y];
+        }
         EXPECT_EQ(h, marked) << "an inactive full screen presents nothing";
     }
     SendMessageA(win32_window.hwnd, WM_ACTIVATEAPP, TRUE, 0);
@@ -159,14 +170,19 @@ HWND current_window() {
 TEST_F(DxModes, AltEnterAndTheMaximiseButtonFallBackToAWindowWithThePictureIntact) {
     int desktop_w = 0, desktop_h = 0, depth = 0, rate = 0;
     win32_get_desktop_info(&desktop_w, &desktop_h, &depth, &rate);
-    if (desktop_w == 320) GTEST_SKIP() << "the display could take this mode";
+    if (desktop_w == 320) {
+        GTEST_SKIP() << "the display could take this mode";
+    }
     set_test_title("qzgfx dx switch");
     ASSERT_EQ(0, gfx_screen(13, 0, 0, 0, 0));
     expect_directx();
     {
         GfxLockGuard lock(gfx_context);
-        for (int y = 0; y < 200; ++y)
-            for (int x = 0; x < 320; ++x) gfx_context->pages[0][y * 320 + x] = static_cast<uint8_t>(x + 2 * y);
+        for (int y = 0; y < 200; ++y) {
+            for (int x = 0; x < 320; ++x) {
+                gfx_context->pages[0][y * 320 + x] = static_cast<uint8_t>(x + 2 * y);
+            }
+        }
     }
     mark_all_dirty();
     expect_screen_shows_framebuffer("before switching");

@@ -19,9 +19,15 @@ void draw_pattern(uint32_t seed) {
             const uint32_t v = (static_cast<uint32_t>(x) * 2654435761u) ^
                                (static_cast<uint32_t>(y) * 40503u) ^ seed;
             switch (ctx->bytes_per_pixel) {
-            case 1: row[x] = static_cast<uint8_t>((x / 3 + y + seed) % colours); break;
-            case 2: std::memcpy(row + 2 * x, &v, 2); break;
-            default: std::memcpy(row + 4 * x, &v, 4); break;
+            case 1:
+                row[x] = static_cast<uint8_t>((x / 3 + y + seed) % colours);
+                break;
+            case 2:
+                std::memcpy(row + 2 * x, &v, 2);
+                break;
+            default:
+                std::memcpy(row + 4 * x, &v, 4);
+                break;
             }
         }
         ctx->dirty_rows[y] = 1;
@@ -32,10 +38,13 @@ void draw_pattern(uint32_t seed) {
 bool fill_surface(IDirectDrawSurface* surface, uint8_t value) {
     DDSURFACEDESC desc{};
     desc.dwSize = sizeof desc;
-    if (FAILED(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) return false;
+    if (FAILED(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) {
+        return false;
+    }
     const size_t row_bytes = desc.dwWidth * ((desc.ddpfPixelFormat.dwRGBBitCount + 7) / 8);
-    for (DWORD y = 0; y < desc.dwHeight; ++y)
+    for (DWORD y = 0; y < desc.dwHeight; ++y) {
         std::memset(static_cast<uint8_t*>(desc.lpSurface) + y * desc.lPitch, value, row_bytes);
+    }
     surface->Unlock(desc.lpSurface);
     return true;
 }
@@ -44,12 +53,16 @@ bool fill_surface(IDirectDrawSurface* surface, uint8_t value) {
 bool surface_holds_only(IDirectDrawSurface* surface, uint8_t value) {
     DDSURFACEDESC desc{};
     desc.dwSize = sizeof desc;
-    if (FAILED(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) return false;
+    if (FAILED(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) {
+        return false;
+    }
     const size_t row_bytes = desc.dwWidth * ((desc.ddpfPixelFormat.dwRGBBitCount + 7) / 8);
     bool same = true;
     for (DWORD y = 0; y < desc.dwHeight && same; ++y) {
         const uint8_t* row = static_cast<uint8_t*>(desc.lpSurface) + y * desc.lPitch;
-        for (size_t i = 0; i < row_bytes && same; ++i) same = row[i] == value;
+        for (size_t i = 0; i < row_bytes && same; ++i) {
+            same = row[i] == value;
+        }
     }
     surface->Unlock(desc.lpSurface);
     return same;
@@ -88,7 +101,9 @@ TEST_F(DxPresent, ATargetSmallerThanTheScreenGetsNothing) {
     {
         GfxLockGuard lock(gfx_context);
         untouched = surface_holds_only(small, 0x5A);
-        for (int y = 0; y < gfx_context->height; ++y) marks_kept = marks_kept && gfx_context->dirty_rows[y];
+        for (int y = 0; y < gfx_context->height; ++y) {
+            marks_kept = marks_kept && gfx_context->dirty_rows[y];
+        }
         dx.target = own;
     }
     small->Release();

@@ -32,17 +32,26 @@ inline std::vector<uint8_t> read_x_display(int x, int y, int w, int h) {
     const std::string file = "/tmp/qzgfx-shot-" + std::to_string(GetCurrentProcessId()) + ".rgb";
     const std::string geometry = std::to_string(w) + "x" + std::to_string(h) + "+" +
                                  std::to_string(x) + "+" + std::to_string(y);
-    if (run_unix("import -window root -crop " + geometry + " -depth 8 rgb:" + file) != 0) return {};
+    if (run_unix("import -window root -crop " + geometry + " -depth 8 rgb:" + file) != 0) {
+        return {};
+    }
     std::string windows_path = "Z:" + file;
-    for (char& c : windows_path)
-        if (c == '/') c = '\\';
+    for (char& c : windows_path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
     std::vector<uint8_t> pixels(static_cast<size_t>(w) * h * 3);
     FILE* f = std::fopen(windows_path.c_str(), "rb");
-    if (!f) return {};
+    if (!f) {
+        return {};
+    }
     const size_t got = std::fread(pixels.data(), 1, pixels.size(), f);
     std::fclose(f);
     DeleteFileA(windows_path.c_str());
-    if (got != pixels.size()) return {};
+    if (got != pixels.size()) {
+        return {};
+    }
     return pixels;
 }
 
@@ -69,7 +78,9 @@ inline bool wait_presented() {
         bool clean = true;
         {
             GfxLockGuard lock(gfx_context);
-            for (int y = 0; y < gfx_context->height; ++y) clean = clean && !gfx_context->dirty_rows[y];
+            for (int y = 0; y < gfx_context->height; ++y) {
+                clean = clean && !gfx_context->dirty_rows[y];
+            }
         }
         if (clean) {
             Sleep(60);
@@ -94,7 +105,9 @@ inline void expect_screen_shows_framebuffer(const char* what) {
     ASSERT_TRUE(wait_presented()) << what << ": rows were never presented";
     const GfxContext* ctx = gfx_context;
     POINT origin{0, 0};
-    if (!(win32_window.flags & SCREEN_FULLSCREEN)) ClientToScreen(win32_window.hwnd, &origin);
+    if (!(win32_window.flags & SCREEN_FULLSCREEN)) {
+        ClientToScreen(win32_window.hwnd, &origin);
+    }
     const int w = ctx->width;
     const int h = ctx->height * ctx->scanline_size;
     const std::vector<uint8_t> shot = read_x_display(origin.x, origin.y, w, h);
@@ -108,19 +121,21 @@ inline void expect_screen_shows_framebuffer(const char* what) {
         for (int x = 0; x < w; ++x) {
             const ReferenceRgb want = expected_colour(ctx, x, y / ctx->scanline_size);
             const uint8_t* got = &shot[(static_cast<size_t>(y) * w + x) * 3];
-            if ((got[0] & keep_rb) == (want.r & keep_rb) && (got[1] & keep_g) == (want.g & keep_g) &&
+            if ((got[0] & keep_rb) == (want.r & keep_rb) &&
+                (got[1] & keep_g) == (want.g & keep_g) &&
                 (got[2] & keep_rb) == (want.b & keep_rb)) {
                 continue;
             }
             if (wrong++ == 0) {
                 char text[160];
-                std::snprintf(text, sizeof text, "(%d, %d): shows %02X%02X%02X, wants %02X%02X%02X", x,
-                              y, got[0], got[1], got[2], want.r, want.g, want.b);
+                std::snprintf(text, sizeof text, "(%d, %d): shows %02X%02X%02X, wants %02X%02X%02X",
+                              x, y, got[0], got[1], got[2], want.r, want.g, want.b);
                 first = text;
             }
         }
     }
-    EXPECT_EQ(0, wrong) << what << " on a " << x_display_depth() << "-bit display; first at " << first;
+    EXPECT_EQ(0, wrong) << what << " on a " << x_display_depth() << "-bit display; first at "
+                        << first;
 }
 
 // Tests of the DirectDraw screens: each starts and ends with no screen open and no QZGFX setting,

@@ -205,8 +205,9 @@ TEST(OpenGLDriver, FetchModesListsTheDesktopModeAndNothingForAnUnknownDepth) {
     ASSERT_NE(nullptr, modes);
     ASSERT_GT(count, 0);
     bool found = false;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         found |= modes[i] == ((static_cast<uint32_t>(width) << 16) | static_cast<uint32_t>(height));
+    }
     EXPECT_TRUE(found);
     std::free(modes);
 }

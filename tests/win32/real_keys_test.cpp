@@ -82,7 +82,9 @@ TEST_F(RealKeys, KeyStateStaysZeroWhileTheApplicationIsInactive) {
     SendMessageA(window, WM_ACTIVATEAPP, FALSE, 0);
     hold("Shift_L");
     hold("r");
-    for (int i = 0; i < 128; ++i) ASSERT_EQ(0, gfx_context->key_state[i]) << i;
+    for (int i = 0; i < 128; ++i) {
+        ASSERT_EQ(0, gfx_context->key_state[i]) << i;
+    }
     EXPECT_EQ(0, gfx_multikey(19));
     release("r");
     release("Shift_L");
@@ -110,7 +112,9 @@ TEST_F(RealKeys, AltEnterFallsBackToTheWindowWhereTheDisplayRefusesTheMode) {
     EXPECT_EQ(640, size.cx);
     EXPECT_EQ(480, size.cy);
     EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & WS_CAPTION);
-    for (int i = 0; i < 480; ++i) ASSERT_EQ(1, gfx_context->dirty_rows[i]) << i;
+    for (int i = 0; i < 480; ++i) {
+        ASSERT_EQ(1, gfx_context->dirty_rows[i]) << i;
+    }
     EXPECT_TRUE(drain_keys().empty());
 }
 

@@ -15,7 +15,9 @@ constexpr const char* TITLE = "qzgfx text test";
 // Runs a Unix shell command line. With wait, returns its exit status once it ends, or -1;
 // without wait, returns 0 as soon as it started.
 int run_unix(const std::string& script, bool wait) {
-    if (wait) return run_unix_shell(script);
+    if (wait) {
+        return run_unix_shell(script);
+    }
     return start_unix_shell(script).empty() ? -1 : 0;
 }
 
@@ -37,8 +39,11 @@ std::string grab_command(const RECT& r, const std::string& unix_path) {
 // Reads a raw RGB grab back through drive Z:.
 std::vector<uint8_t> read_grab(const std::string& unix_path) {
     std::string path = "Z:" + unix_path;
-    for (char& c : path)
-        if (c == '/') c = '\\';
+    for (char& c : path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
     std::ifstream in(path, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
@@ -92,15 +97,19 @@ TEST_F(TextWindow, PrintedTextShowsInTheWindowPixelForPixel) {
     const RECT r = client_on_screen(window);
     ASSERT_EQ(r.right - r.left, 640);
     ASSERT_EQ(r.bottom - r.top, 480);
-    const std::string grab = "/tmp/qzgfx-text-print-" + std::to_string(GetCurrentProcessId()) + ".rgb";
+    const std::string grab =
+        "/tmp/qzgfx-text-print-" + std::to_string(GetCurrentProcessId()) + ".rgb";
     ASSERT_EQ(0, run_unix(grab_command(r, grab), true));
     const std::vector<uint8_t> pixels = read_grab(grab);
     ASSERT_EQ(pixels.size(), 640u * 480u * 3u);
     EXPECT_EQ(0, mismatches(pixels, 640, 480));
     // The text is really there: the cell of "T" holds the yellow of colour 14 on blue.
     int text_pixels = 0;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 8; ++x) text_pixels += gfx_context->visible_buffer[y * 640 + x] == 14;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            text_pixels += gfx_context->visible_buffer[y * 640 + x] == 14;
+        }
+    }
     EXPECT_GT(text_pixels, 10);
     DeleteFileA(("Z:" + grab).c_str());
 }
@@ -112,11 +121,12 @@ TEST_F(TextWindow, LineInputReadsTypedKeysBehindABlockCursor) {
     rt_locate(10, 1);
     rt_print("Name: ", 6, 0);
     const RECT r = client_on_screen(window);
-    const std::string grab = "/tmp/qzgfx-text-input-" + std::to_string(GetCurrentProcessId()) + ".rgb";
+    const std::string grab =
+        "/tmp/qzgfx-text-input-" + std::to_string(GetCurrentProcessId()) + ".rgb";
     // Typed while the line editor waits: three letters, a backspace, a look at the window, Enter.
     ASSERT_EQ(0, run_unix("sleep 1; /usr/bin/xdotool type --delay 80 abx; /usr/bin/xdotool key "
-                          "BackSpace; sleep 0.5; " + grab_command(r, grab) +
-                          "; /usr/bin/xdotool key Return",
+                          "BackSpace; sleep 0.5; " +
+                              grab_command(r, grab) + "; /usr/bin/xdotool key Return",
                           false));
     char line[32];
     ASSERT_EQ(line, rt_line_input(line, sizeof line));
@@ -134,7 +144,8 @@ TEST_F(TextWindow, LineInputReadsTypedKeysBehindABlockCursor) {
         }
         for (int x = 9 * 8; x < 10 * 8; ++x) {
             const uint8_t* p = &pixels[(static_cast<size_t>(y) * width + x) * 3];
-            ASSERT_EQ(p[0] | p[1] << 8 | p[2] << 16, static_cast<int>(gfx_context->palette[0])) << x << ", " << y;
+            ASSERT_EQ(p[0] | p[1] << 8 | p[2] << 16, static_cast<int>(gfx_context->palette[0]))
+                << x << ", " << y;
         }
     }
     EXPECT_EQ(rt_screen_cell(7, 10, 0), 'a');
@@ -167,13 +178,17 @@ protected:
     void TearDown() override {
         gfx_screen(0, 0, 0, 0, 0);
         SetStdHandle(STD_OUTPUT_HANDLE, saved_out);
-        if (console != INVALID_HANDLE_VALUE) CloseHandle(console);
-        if (made_console) FreeConsole();
+        if (console != INVALID_HANDLE_VALUE) {
+            CloseHandle(console);
+        }
+        if (made_console) {
+            FreeConsole();
+        }
     }
     // The console's screen buffer, or INVALID_HANDLE_VALUE without a console.
     static HANDLE open_console_output() {
-        return CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_EXISTING, 0, nullptr);
+        return CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     }
     bool made_console = false;
     HANDLE saved_out = nullptr;

@@ -35,7 +35,7 @@ namespace {
 void no_lock() {}
 void no_palette(int, int, int, int) {}
 const GfxDriver SAMPLE_DRIVER = {"Sample", nullptr, nullptr, no_lock, no_lock, no_palette, nullptr,
-                                 nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+                                 nullptr,  nullptr, nullptr, nullptr, nullptr, nullptr};
 } // namespace
 
 TEST(Win32SampleKeyState, ReadsTheThreadsKeyboardState) {

@@ -14,8 +14,8 @@
 // returns that file's Windows path, or an empty string when the shell could not be started.
 inline std::string start_unix_shell(const std::string& script) {
     static int runs = 0;
-    const std::string marker = "/tmp/qzgfx-shell-" + std::to_string(GetCurrentProcessId()) + "-" +
-                               std::to_string(++runs);
+    const std::string marker =
+        "/tmp/qzgfx-shell-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++runs);
     const std::string command = "/bin/sh -c \"" + script + "; echo $? > " + marker + ".tmp && mv " +
                                 marker + ".tmp " + marker + "\"";
     std::vector<char> line(command.begin(), command.end());
@@ -28,11 +28,18 @@ inline std::string start_unix_shell(const std::string& script) {
         ADD_FAILURE() << "cannot start " << command << ": error " << GetLastError();
         return {};
     }
-    if (pi.hThread) CloseHandle(pi.hThread);
-    if (pi.hProcess) CloseHandle(pi.hProcess);
+    if (pi.hThread) {
+        CloseHandle(pi.hThread);
+    }
+    if (pi.hProcess) {
+        CloseHandle(pi.hProcess);
+    }
     std::string windows_path = "Z:" + marker;
-    for (char& c : windows_path)
-        if (c == '/') c = '\\';
+    for (char& c : windows_path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
     return windows_path;
 }
 
@@ -42,19 +49,24 @@ inline std::string start_unix_shell(const std::string& script) {
 inline int run_unix_shell(const std::string& script, int timeout_ms = 30000,
                           void (*idle)() = nullptr) {
     const std::string status_file = start_unix_shell(script);
-    if (status_file.empty()) return -1;
+    if (status_file.empty()) {
+        return -1;
+    }
     for (int waited = 0; waited < timeout_ms; waited += 10) {
         if (FILE* f = std::fopen(status_file.c_str(), "r")) {
             int status = -1;
-            if (std::fscanf(f, "%d", &status) != 1) status = -1;
+            if (std::fscanf(f, "%d", &status) != 1) {
+                status = -1;
+            }
             std::fclose(f);
             DeleteFileA(status_file.c_str());
             return status;
         }
-        if (idle)
+        if (idle) {
             idle();
-        else
+        } else {
             Sleep(10);
+        }
     }
     ADD_FAILURE() << "did not finish: " << script;
     return -1;

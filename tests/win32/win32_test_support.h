@@ -28,7 +28,9 @@ inline void set_test_title(const char* title) {
 // Removes every key code waiting in the key buffer and returns them, oldest first.
 inline std::vector<int> drain_keys() {
     std::vector<int> codes;
-    for (int code = gfx_read_key(); code != 0; code = gfx_read_key()) codes.push_back(code);
+    for (int code = gfx_read_key(); code != 0; code = gfx_read_key()) {
+        codes.push_back(code);
+    }
     return codes;
 }
 
@@ -71,7 +73,9 @@ protected:
         ASSERT_EQ(&GFX_DRIVER_OPENGL, gfx_context->driver);
         window = win32_window.hwnd;
         ASSERT_NE(nullptr, window);
-        if (!win32_window.is_active) SendMessageA(window, WM_ACTIVATEAPP, TRUE, 0);
+        if (!win32_window.is_active) {
+            SendMessageA(window, WM_ACTIVATEAPP, TRUE, 0);
+        }
         win32_layer.mouse_buttons = 0;
         win32_layer.mouse_wheel = 0;
         drain_keys();

@@ -9,9 +9,7 @@ namespace {
 constexpr LPARAM ALT_HELD = 1 << 29;
 
 // A key message's lParam: repeat count and scancode.
-LPARAM key_lparam(int scan, int repeat) {
-    return static_cast<LPARAM>((scan << 16) | repeat);
-}
+LPARAM key_lparam(int scan, int repeat) { return static_cast<LPARAM>((scan << 16) | repeat); }
 
 // Holds the given virtual keys down in this thread's keyboard state until destroyed.
 class HeldKeys {
@@ -19,7 +17,9 @@ public:
     HeldKeys(std::initializer_list<int> vks) {
         GetKeyboardState(saved_.data());
         std::array<BYTE, 256> keys = saved_;
-        for (int vk : vks) keys[vk] = 0x80;
+        for (int vk : vks) {
+            keys[vk] = 0x80;
+        }
         SetKeyboardState(keys.data());
     }
     ~HeldKeys() { SetKeyboardState(saved_.data()); }
@@ -106,8 +106,12 @@ TEST_F(WindowProc, ActivationChangesClearKeyStateAndButtonsAndMarkEveryRow) {
 
     SendMessageA(window, WM_ACTIVATEAPP, FALSE, 0);
     EXPECT_EQ(0, win32_window.is_active);
-    for (int i = 0; i < 128; ++i) ASSERT_EQ(0, gfx_context->key_state[i]) << i;
-    for (int i = 0; i < 480; ++i) ASSERT_EQ(1, gfx_context->dirty_rows[i]) << i;
+    for (int i = 0; i < 128; ++i) {
+        ASSERT_EQ(0, gfx_context->key_state[i]) << i;
+    }
+    for (int i = 0; i < 480; ++i) {
+        ASSERT_EQ(1, gfx_context->dirty_rows[i]) << i;
+    }
     EXPECT_EQ(0, win32_layer.mouse_buttons);
 
     gfx_context->key_state[19] = 1;
@@ -196,8 +200,11 @@ protected:
         OpenGLScreenTest::TearDown();
     }
     bool all_rows_dirty() const {
-        for (int i = 0; i < 480; ++i)
-            if (gfx_context->dirty_rows[i] != 1) return false;
+        for (int i = 0; i < 480; ++i) {
+            if (gfx_context->dirty_rows[i] != 1) {
+                return false;
+            }
+        }
         return true;
     }
     SwitchLog log;
@@ -210,7 +217,9 @@ TEST_F(ModeSwitch, ARefusedFullScreenFallsBackWithThePaletteResentAndEveryRowDir
     EXPECT_EQ((std::vector<char>{'L', 'F', 'L', 'W'}), log.calls);
     EXPECT_FALSE(win32_window.flags & SCREEN_FULLSCREEN);
     ASSERT_EQ(256u, log.palette_indices.size());
-    for (int i = 0; i < 256; ++i) ASSERT_EQ(i, log.palette_indices[i]);
+    for (int i = 0; i < 256; ++i) {
+        ASSERT_EQ(i, log.palette_indices[i]);
+    }
     EXPECT_TRUE(all_rows_dirty());
     EXPECT_EQ(1, win32_window.is_active);
     EXPECT_TRUE(drain_keys().empty());

@@ -24,7 +24,9 @@ void place_pointer(HWND window, int x, int y) {
 bool cursor_message_waiting(HWND window, WPARAM* shown) {
     MSG msg;
     UINT id = win32_layer.cursor_message;
-    if (!PeekMessageA(&msg, window, id, id, PM_REMOVE)) return false;
+    if (!PeekMessageA(&msg, window, id, id, PM_REMOVE)) {
+        return false;
+    }
     *shown = msg.wParam;
     return true;
 }

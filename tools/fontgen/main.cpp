@@ -140,8 +140,8 @@ bool write_source(const std::string& path, const std::vector<uint8_t>& packed,
            "// gfx/core/builtin_data_packed.cpp by default.\n"
            "// The block expands to 10742 bytes: code page 437 fonts of 8x8, 8x14 and 8x16 pixels\n"
            "// and the 2-, 16-, 64- and 256-colour palettes. Glyph sources:\n";
-    out << "//   8x8:  " << origins[0] << "\n//   8x14: " << origins[1] << "\n//   8x16: "
-        << origins[2] << "\n";
+    out << "//   8x8:  " << origins[0] << "\n//   8x14: " << origins[1]
+        << "\n//   8x16: " << origins[2] << "\n";
     out << "#include \"gfx/core/builtin_data.h\"\n\n"
            "const uint8_t BUILTIN_DATA_PACKED[] = {\n";
     char buf[8];
@@ -188,8 +188,8 @@ int main(int argc, char** argv) {
     if (!ok) {
         return 1;
     }
-    for (const auto& palette : {make_palette_2(), make_palette_16(), make_palette_64(),
-                                make_palette_256()}) {
+    for (const auto& palette :
+         {make_palette_2(), make_palette_16(), make_palette_64(), make_palette_256()}) {
         raw.insert(raw.end(), palette.begin(), palette.end());
     }
     if (raw.size() != BUILTIN_DATA_SIZE) {

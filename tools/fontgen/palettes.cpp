@@ -4,9 +4,7 @@
 namespace {
 
 // Scales a 6-bit colour level to the full 8-bit range.
-uint8_t level8(int v) {
-    return static_cast<uint8_t>(v * 255 / 63);
-}
+uint8_t level8(int v) { return static_cast<uint8_t>(v * 255 / 63); }
 
 // The five levels of each of the nine colour groups of the 256-colour palette.
 constexpr int GROUP_LEVELS[9][5] = {
@@ -29,17 +27,15 @@ constexpr int GREY_LEVELS[16] = {0, 5, 8, 11, 14, 17, 20, 24, 28, 32, 36, 40, 45
 } // namespace
 
 // Black and white.
-std::vector<uint8_t> make_palette_2() {
-    return {0, 0, 0, 255, 255, 255};
-}
+std::vector<uint8_t> make_palette_2() { return {0, 0, 0, 255, 255, 255}; }
 
 // The sixteen colours of the classic colour text modes.
 std::vector<uint8_t> make_palette_16() {
     return {
-        0,   0,   0,   0,   0,   170, 0,   170, 0,   0,   170, 170, // black, blue, green, cyan
-        170, 0,   0,   170, 0,   170, 170, 85,  0,   170, 170, 170, // red, magenta, brown, grey
-        85,  85,  85,  85,  85,  255, 85,  255, 85,  85,  255, 255, // the bright eight
-        255, 85,  85,  255, 85,  255, 255, 255, 85,  255, 255, 255,
+        0,   0,  0,  0,   0,  170, 0,   170, 0,  0,   170, 170, // black, blue, green, cyan
+        170, 0,  0,  170, 0,  170, 170, 85,  0,  170, 170, 170, // red, magenta, brown, grey
+        85,  85, 85, 85,  85, 255, 85,  255, 85, 85,  255, 255, // the bright eight
+        255, 85, 85, 255, 85, 255, 255, 255, 85, 255, 255, 255,
     };
 }
 

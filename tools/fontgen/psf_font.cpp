@@ -26,9 +26,7 @@ uint32_t read_u32(const std::vector<uint8_t>& b, size_t at) {
 }
 
 // Records that glyph shows code point cp, unless an earlier glyph already claims it.
-void claim(PsfFont& font, uint32_t cp, int glyph) {
-    font.by_unicode.emplace(cp, glyph);
-}
+void claim(PsfFont& font, uint32_t cp, int glyph) { font.by_unicode.emplace(cp, glyph); }
 
 // Decodes one UTF-8 character at b[at], advancing at. Returns false on a malformed sequence.
 bool read_utf8(const std::vector<uint8_t>& b, size_t& at, uint32_t& cp) {
@@ -124,7 +122,8 @@ bool parse_psf2(const std::vector<uint8_t>& b, PsfFont& font, std::string& error
     }
     font.height = static_cast<int>(height);
     font.glyph_count = static_cast<int>(count);
-    font.rows.assign(b.begin() + header_size, b.begin() + header_size + static_cast<long>(glyph_bytes));
+    font.rows.assign(b.begin() + header_size,
+                     b.begin() + header_size + static_cast<long>(glyph_bytes));
     if (!(flags & PSF2_HAS_TABLE)) {
         return true;
     }
@@ -190,7 +189,8 @@ bool load_psf(const std::string& path, PsfFont& font, std::string& error) {
         error = "cannot open " + path;
         return false;
     }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
     if (!parse_psf(bytes, font, error)) {
         error = path + ": " + error;
         return false;

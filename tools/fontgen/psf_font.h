@@ -11,7 +11,7 @@
 struct PsfFont {
     int height = 0;
     int glyph_count = 0;
-    std::vector<uint8_t> rows;         // glyph_count * height bytes
+    std::vector<uint8_t> rows;          // glyph_count * height bytes
     std::map<uint32_t, int> by_unicode; // code point -> glyph index (first glyph that claims it)
 };
 

@@ -82,7 +82,11 @@ TEST(PsfFont, Version1GlyphsAndUnicodeTable) {
 
 TEST(PsfFont, Version2Utf8TableAndFirstClaimWins) {
     Bytes table;
-    const char* entries[] = {"\xE2\x98\xBA", "A\xC3\x84", "\xE2\x96\x88" "A", "\xFE" "B"};
+    const char* entries[] = {"\xE2\x98\xBA", "A\xC3\x84",
+                             "\xE2\x96\x88"
+                             "A",
+                             "\xFE"
+                             "B"};
     for (const char* e : entries) {
         table.insert(table.end(), e, e + std::char_traits<char>::length(e));
         table.push_back(0xFF);
@@ -117,7 +121,12 @@ TEST(PsfFont, DamagedFilesGiveErrors) {
         {"version 2 table cut", Bytes(v2.begin(), v2.end() - 1)},
         {"version 2 bad UTF-8", psf2(1, 8, Bytes{0xE2, 0x41, 0xFF})},
         {"version 2 too wide", psf2(1, 8, {}, 9)},
-        {"version 2 huge count", [] { Bytes b = psf2(1, 8, {}); b[19] = 0x7F; return b; }()},
+        {"version 2 huge count",
+         [] {
+             Bytes b = psf2(1, 8, {});
+             b[19] = 0x7F;
+             return b;
+         }()},
     };
     for (const Case& c : cases) {
         PsfFont font;
@@ -140,8 +149,8 @@ TEST(PsfFont, FontMapSuppliesTheTable) {
     EXPECT_EQ(font.by_unicode.at(0xA0), 255);
     EXPECT_EQ(font.by_unicode.size(), 3u);
 
-    for (const char* bad : {"0x100 U+0041\n", "-1 U+0041\n", "0x1G U+0041\n", "1 0041\n",
-                            "1 U+\n", "1 U+110000\n", "1 U+12x\n"}) {
+    for (const char* bad : {"0x100 U+0041\n", "-1 U+0041\n", "0x1G U+0041\n", "1 0041\n", "1 U+\n",
+                            "1 U+110000\n", "1 U+12x\n"}) {
         EXPECT_FALSE(parse_font_map(bad, font, error)) << bad;
         EXPECT_NE(error.find("line 1"), std::string::npos) << bad;
     }

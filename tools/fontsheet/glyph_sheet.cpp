@@ -32,7 +32,8 @@ GlyphSheet make_glyph_sheet(const uint8_t* glyphs, int height) {
                 last = last > col ? last : col;
                 const int x = (code % GRID) * CELL + GLYPH_LEFT + col;
                 const int y = (code / GRID) * CELL + top + row;
-                uint8_t* p = &out.sheet.pixels[(static_cast<std::size_t>(y) * out.sheet.width + x) * 4];
+                uint8_t* p =
+                    &out.sheet.pixels[(static_cast<std::size_t>(y) * out.sheet.width + x) * 4];
                 p[0] = p[1] = p[2] = p[3] = 255;
             }
         }

@@ -37,7 +37,8 @@ bool write_bmp(const std::string& path, const Image& image) {
     put_le(out, 0, 4);
     for (int y = image.height - 1; y >= 0; --y) {
         for (int x = 0; x < image.width; ++x) {
-            const uint8_t* p = &image.pixels[(static_cast<std::size_t>(y) * image.width + x) * image.channels];
+            const uint8_t* p =
+                &image.pixels[(static_cast<std::size_t>(y) * image.width + x) * image.channels];
             out.insert(out.end(), {p[2], p[1], p[0]});
         }
         out.resize(out.size() + row_bytes - static_cast<uint32_t>(image.width) * 3, 0);

@@ -47,7 +47,8 @@ Image draw_brick_tile() {
                 r = 150 + grain, g = 144 + grain, b = 132 + grain;
             } else {
                 const double shade = 0.8 + 0.4 * noise(brick, course, 2);
-                const double edge = (in_course == COURSE_HEIGHT - 1 || in_brick == BRICK_LENGTH - 1) ? 0.75 : 1.0;
+                const double edge =
+                    (in_course == COURSE_HEIGHT - 1 || in_brick == BRICK_LENGTH - 1) ? 0.75 : 1.0;
                 r = (168 + grain) * shade * edge;
                 g = (70 + grain * 0.6) * shade * edge;
                 b = (48 + grain * 0.5) * shade * edge;
@@ -108,7 +109,8 @@ Image draw_sprite_sheet() {
             const double shine = std::pow(std::max(0.0, light), 24.0) * 200.0;
             for (int c = 0; c < 3; ++c) {
                 // never exactly magenta inside the ball: green stays above 0
-                p[c] = to_byte(base[c] * (0.25 + 0.85 * light) * band + shine + (c == 1 ? 1.0 : 0.0));
+                p[c] =
+                    to_byte(base[c] * (0.25 + 0.85 * light) * band + shine + (c == 1 ? 1.0 : 0.0));
             }
         }
     }

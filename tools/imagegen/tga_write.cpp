@@ -7,7 +7,8 @@ namespace {
 
 // The file's pixel (B G R [A]) for the picture's pixel at (x, y), y counted from the top.
 std::vector<uint8_t> file_pixel(const Image& image, int x, int y) {
-    const uint8_t* p = &image.pixels[(static_cast<std::size_t>(y) * image.width + x) * image.channels];
+    const uint8_t* p =
+        &image.pixels[(static_cast<std::size_t>(y) * image.width + x) * image.channels];
     std::vector<uint8_t> out = {p[2], p[1], p[0]};
     if (image.channels == 4) {
         out.push_back(p[3]);
@@ -46,7 +47,8 @@ void encode_rle_row(const std::vector<std::vector<uint8_t>>& row, std::vector<ui
 
 // Header, then the rows from the bottom of the picture up (origin bits clear).
 bool write_tga(const std::string& path, const Image& image, bool rle) {
-    std::vector<uint8_t> out = {0, 0, static_cast<uint8_t>(rle ? 10 : 2), 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    std::vector<uint8_t> out = {0, 0, static_cast<uint8_t>(rle ? 10 : 2), 0, 0, 0, 0, 0, 0, 0,
+                                0, 0};
     out.push_back(static_cast<uint8_t>(image.width & 0xFF));
     out.push_back(static_cast<uint8_t>(image.width >> 8));
     out.push_back(static_cast<uint8_t>(image.height & 0xFF));
