@@ -11,6 +11,20 @@ const PaletteInfo PALETTE_16 = {16, builtin_data + 9734};
 const PaletteInfo PALETTE_64 = {64, builtin_data + 9782};
 const PaletteInfo PALETTE_256 = {256, builtin_data + 9974};
 
+// The three fonts differ in height alone.
+const FontInfo* builtin_font(int height) {
+    switch (height) {
+    case 8:
+        return &FONT_8X8;
+    case 14:
+        return &FONT_8X14;
+    case 16:
+        return &FONT_8X16;
+    default:
+        return nullptr;
+    }
+}
+
 // Expands the packed block once per process, so every later mode set finds the data in place.
 int decode_builtin_data() {
     static bool decoded = false;

@@ -23,6 +23,9 @@ extern const PaletteInfo PALETTE_16;
 extern const PaletteInfo PALETTE_64;
 extern const PaletteInfo PALETTE_256;
 
+// The built-in font whose cells are height pixels high (8, 14 or 16); null for any other height.
+const FontInfo* builtin_font(int height);
+
 // Expands BUILTIN_DATA_PACKED into builtin_data on the first call; later calls return at once.
 // Returns the result of that first decode (0 or -1).
 int decode_builtin_data();

@@ -53,6 +53,23 @@ void draw_map(float x, float y, int64_t* px, int64_t* py) {
     *py = draw_hold(iy);
 }
 
+// The step moves the last point, so a point that turns out not finite after it puts it back.
+bool draw_resolve_point(GfxContext* ctx, float x, float y, int step, int64_t* px, int64_t* py) {
+    if (!ctx || (step & ~GFX_STEP_FIRST) || !std::isfinite(x) || !std::isfinite(y)) {
+        return false;
+    }
+    const float last_x = ctx->last_x;
+    const float last_y = ctx->last_y;
+    gfx_resolve_step((step & GFX_STEP_FIRST) ? 2 : 0, &x, &y, nullptr, nullptr);
+    if (!std::isfinite(x) || !std::isfinite(y)) {
+        ctx->last_x = last_x;
+        ctx->last_y = last_y;
+        return false;
+    }
+    draw_map(x, y, px, py);
+    return true;
+}
+
 // Pixels per logical unit along x are view_w / (win_w - 1) with window coordinates, else 1.
 double draw_map_length(const GfxContext* ctx, float length) {
     double pixels = length;

@@ -50,6 +50,11 @@ uint32_t draw_colour(const GfxContext* ctx, uint32_t colour);
 // Maps a logical point to pixels (window coordinates and the view) held within DRAW_COORD_LIMIT.
 void draw_map(float x, float y, int64_t* px, int64_t* py);
 
+// Resolves the step of a one-point operation (GFX_STEP_FIRST alone is allowed) and maps the point
+// to pixels. False, with the last point as it was, for no screen, another step bit or a point
+// that is not finite before or after the step.
+bool draw_resolve_point(GfxContext* ctx, float x, float y, int step, int64_t* px, int64_t* py);
+
 // A length along x in logical units as pixels: scaled like x when window coordinates are on.
 double draw_map_length(const GfxContext* ctx, float length);
 

@@ -14,18 +14,7 @@ constexpr int GLYPH_WIDTH = 8;
 
 // The built-in font of cell height `font`, the screen's own for 0; null for any other value.
 const FontInfo* pick_font(const GfxContext* ctx, int font) {
-    switch (font) {
-    case 0:
-        return ctx->font;
-    case 8:
-        return &FONT_8X8;
-    case 14:
-        return &FONT_8X14;
-    case 16:
-        return &FONT_8X16;
-    default:
-        return nullptr;
-    }
+    return font == 0 ? ctx->font : builtin_font(font);
 }
 
 // Draws the glyph rows of count characters whose cells start at column x0 and row y0, visiting

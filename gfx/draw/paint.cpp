@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "gfx/core/context.h"
-#include "gfx/core/coords.h"
 #include "gfx/core/pixel_fill.h"
 #include "gfx/draw/draw_target.h"
 #include "qzgfx.h"
@@ -277,20 +276,11 @@ private:
 // Resolves the seed, maps it and fills when it lies in the view.
 int gfx_paint(float x, float y, uint32_t fill, uint32_t border, int step) {
     GfxContext* ctx = gfx_context;
-    if (!ctx || (step & ~GFX_STEP_FIRST) || !std::isfinite(x) || !std::isfinite(y)) {
-        return draw_fail();
-    }
-    const float last_x = ctx->last_x;
-    const float last_y = ctx->last_y;
-    gfx_resolve_step((step & GFX_STEP_FIRST) ? 2 : 0, &x, &y, nullptr, nullptr);
-    if (!std::isfinite(x) || !std::isfinite(y)) {
-        ctx->last_x = last_x;
-        ctx->last_y = last_y;
-        return draw_fail();
-    }
     int64_t px = 0;
     int64_t py = 0;
-    draw_map(x, y, &px, &py);
+    if (!draw_resolve_point(ctx, x, y, step, &px, &py)) {
+        return draw_fail();
+    }
     DrawTarget target{};
     if (!draw_target(ctx, &target) || !target.inside(px, py)) {
         return 0;

@@ -2,7 +2,6 @@
 #include <cmath>
 
 #include "gfx/core/context.h"
-#include "gfx/core/coords.h"
 #include "gfx/draw/draw_target.h"
 #include "qzgfx.h"
 
@@ -21,20 +20,11 @@ uint32_t widen_565(uint32_t v) {
 // Resolves the step, maps the point and stores the pixel when it lies in the view.
 int gfx_pset(float x, float y, uint32_t colour, int step) {
     GfxContext* ctx = gfx_context;
-    if (!ctx || (step & ~GFX_STEP_FIRST) || !std::isfinite(x) || !std::isfinite(y)) {
-        return draw_fail();
-    }
-    const float last_x = ctx->last_x;
-    const float last_y = ctx->last_y;
-    gfx_resolve_step((step & GFX_STEP_FIRST) ? 2 : 0, &x, &y, nullptr, nullptr);
-    if (!std::isfinite(x) || !std::isfinite(y)) {
-        ctx->last_x = last_x;
-        ctx->last_y = last_y;
-        return draw_fail();
-    }
     int64_t px = 0;
     int64_t py = 0;
-    draw_map(x, y, &px, &py);
+    if (!draw_resolve_point(ctx, x, y, step, &px, &py)) {
+        return draw_fail();
+    }
     DrawTarget target{};
     if (draw_target(ctx, &target) && target.inside(px, py)) {
         GfxLockGuard lock(ctx);

@@ -10,19 +10,7 @@ namespace {
 
 // The built-in font with cells of width by height pixels, or null when there is none.
 const FontInfo* font_for_cell(int width, int height) {
-    if (width != 8) {
-        return nullptr;
-    }
-    switch (height) {
-    case 8:
-        return &FONT_8X8;
-    case 14:
-        return &FONT_8X14;
-    case 16:
-        return &FONT_8X16;
-    default:
-        return nullptr;
-    }
+    return width == 8 ? builtin_font(height) : nullptr;
 }
 
 } // namespace

@@ -25,33 +25,6 @@ std::vector<std::pair<const char*, Bytes>> seeds() {
     return {{"fuzz.tga", raw}, {"fuzz.tga", rle}, {"fuzz.bmp", bmp24}, {"fuzz.bmp", bmp8}};
 }
 
-// Applies one to four random edits: a byte set to a random or extreme value, a cut, an insertion.
-Bytes mutate(const Bytes& seed, std::mt19937& rng) {
-    Bytes b = seed;
-    const int edits = 1 + static_cast<int>(rng() % 4);
-    for (int e = 0; e < edits && !b.empty(); ++e) {
-        const std::size_t at = rng() % b.size();
-        switch (rng() % 5) {
-        case 0:
-            b[at] = static_cast<uint8_t>(rng());
-            break;
-        case 1:
-            b[at] = 0xFF;
-            break;
-        case 2:
-            b[at] = 0x00;
-            break;
-        case 3:
-            b.resize(at);
-            break;
-        default:
-            b.insert(b.begin() + static_cast<std::ptrdiff_t>(at), static_cast<uint8_t>(rng()));
-            break;
-        }
-    }
-    return b;
-}
-
 TEST(TextureFuzz, MutatedFilesNeverBreakTheReaders) {
     std::mt19937 rng(20261209);
     int accepted = 0;

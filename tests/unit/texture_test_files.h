@@ -1,6 +1,7 @@
 // Helpers for the image reader tests: image files built byte by byte in the temporary directory.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -85,6 +86,33 @@ inline Bytes bmp_headers(int32_t width, int32_t height, int bit_count, uint32_t 
     put_le(b, 2835, 4);
     put_le(b, colours_used, 4);
     put_le(b, 0, 4);
+    return b;
+}
+
+// Applies one to four random edits: a byte set to a random or extreme value, a cut, an insertion.
+inline Bytes mutate(const Bytes& seed, std::mt19937& rng) {
+    Bytes b = seed;
+    const int edits = 1 + static_cast<int>(rng() % 4);
+    for (int e = 0; e < edits && !b.empty(); ++e) {
+        const std::size_t at = rng() % b.size();
+        switch (rng() % 5) {
+        case 0:
+            b[at] = static_cast<uint8_t>(rng());
+            break;
+        case 1:
+            b[at] = 0xFF;
+            break;
+        case 2:
+            b[at] = 0x00;
+            break;
+        case 3:
+            b.resize(at);
+            break;
+        default:
+            b.insert(b.begin() + static_cast<std::ptrdiff_t>(at), static_cast<uint8_t>(rng()));
+            break;
+        }
+    }
     return b;
 }
 
