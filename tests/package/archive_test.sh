@@ -20,20 +20,7 @@ esac
 version=$(sed -nE 's/^project\(qzgfx VERSION ([0-9.]+).*/\1/p' "$ROOT/CMakeLists.txt")
 name=qzgfx-$version-$preset
 
-# Stops the script with a message.
-fail() {
-  echo "FAILED: $*"
-  exit 1
-}
-
-# Prints the first fenced block in language LANG of the README's "Using the library" section.
-readme_block() {
-  awk -v fence="\`\`\`$1" '
-    /^## / { in_section = ($0 == "## Using the library") }
-    in_section && !done && $0 == fence { in_block = 1; next }
-    in_block && $0 == "```" { in_block = 0; done = 1 }
-    in_block { print }' "$ROOT/README.md"
-}
+source "$ROOT/tests/package/package_common.sh"
 
 rm -rf "$WORK" "$BUILD/$name.zip"
 mkdir -p "$WORK/unpacked" "$WORK/hello" "$WORK/version"
