@@ -15,14 +15,23 @@
 void fill_pixels_long(uint8_t* dest, uint32_t colour, size_t count, int bytes);
 
 // Fills count pixels of `bytes` bytes each (1, 2 or 4) from dest on with colour (its low bytes).
+// Eight bytes of pixels of the given size, all colour, for stores of 8 or 16 bytes at a time.
+inline uint64_t pixel_pattern(uint32_t colour, int bytes) {
+    if (bytes == 1) {
+        return (colour & 0xFFu) * 0x0101010101010101ull;
+    }
+    if (bytes == 2) {
+        return (colour & 0xFFFFu) * 0x0001000100010001ull;
+    }
+    return uint64_t{colour} * 0x0000000100000001ull;
+}
+
 // Short runs are stored in place, 8 or 16 bytes at a time (512 bytes at most with 16-byte
 // stores, 32 without); the last store may overlap the one before it, which keeps the pattern in
 // phase since 8 and 16 are multiples of every pixel size.
 inline void fill_pixels(uint8_t* dest, uint32_t colour, size_t count, int bytes) {
     const size_t n = count * static_cast<size_t>(bytes);
-    const uint64_t pattern = bytes == 1   ? (colour & 0xFFu) * 0x0101010101010101ull
-                             : bytes == 2 ? (colour & 0xFFFFu) * 0x0001000100010001ull
-                                          : uint64_t{colour} * 0x0000000100000001ull;
+    const uint64_t pattern = pixel_pattern(colour, bytes);
 #if defined(__SSE2__)
     if (n >= 16 && n <= 512) {
         const __m128i v = _mm_set1_epi64x(static_cast<long long>(pattern));
@@ -62,9 +71,7 @@ inline void fill_pixels(uint8_t* dest, uint32_t colour, size_t count, int bytes)
 inline void fill_pixel_rows(uint8_t* dest, ptrdiff_t pitch, int rows, uint32_t colour, size_t count,
                             int bytes) {
     const size_t n = count * static_cast<size_t>(bytes);
-    const uint64_t pattern = bytes == 1   ? (colour & 0xFFu) * 0x0101010101010101ull
-                             : bytes == 2 ? (colour & 0xFFFFu) * 0x0001000100010001ull
-                                          : uint64_t{colour} * 0x0000000100000001ull;
+    const uint64_t pattern = pixel_pattern(colour, bytes);
 #if defined(__SSE2__)
     if (n >= 16 && n <= 512) {
         const __m128i v = _mm_set1_epi64x(static_cast<long long>(pattern));
