@@ -1,6 +1,6 @@
-// Helpers of the GDI driver's tests: screens opened through the driver, the framebuffer written
-// and marked as a drawing operation does, and the window's client area read back from the X
-// display (through ImageMagick's import), never from the library's own buffers.
+// Helpers of the GDI driver's tests: screens opened through the driver and the framebuffer written
+// and marked as a drawing operation does. Pictures are read back from the X display through
+// screen_readback.h, never from the library's own buffers.
 #pragma once
 
 #include <windows.h>
@@ -23,6 +23,7 @@
 #include "gfx/drivers/gdi_driver.h"
 #include "gfx/input/input.h"
 #include "gfx/win32/win32_window.h"
+#include "tests/win32/screen_readback.h"
 #include "tests/win32/unix_shell.h"
 
 // Sets the title that the next screen is opened with.
@@ -36,143 +37,6 @@ inline int run_shell(const std::string& script) { return run_unix_shell(script, 
 
 // Runs xdotool with args; its exit status.
 inline int run_xdotool(const std::string& args) { return run_shell("/usr/bin/xdotool " + args); }
-
-// Waits until the display thread has run a pass that found every mark cleared, that is until all
-// marked rows are on the window. false when no pass came within 10 s.
-inline bool wait_presented() {
-    for (int i = 0; i < 1000; ++i) {
-        bool clean = true;
-        {
-            GfxLockGuard lock(gfx_context);
-            const int rows = gfx_context->height * gfx_context->scanline_size;
-            for (int y = 0; y < rows && clean; ++y) {
-                clean = gfx_context->dirty_rows[y] == 0;
-            }
-        }
-        if (clean) {
-            Sleep(30); // let two more passes run, so X has the last call's pixels
-            return true;
-        }
-        Sleep(5);
-    }
-    return false;
-}
-
-// A picture as 0x00RRGGBB pixels, row by row.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<uint32_t> pixels;
-    uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
-
-// The window's client area as the X display shows it: its origin comes from ClientToScreen, the
-// pixels from a crop of the root window taken by ImageMagick's import.
-inline Picture read_client_area(HWND window) {
-    Picture shot;
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    shot.width = client.right;
-    shot.height = client.bottom;
-    const std::string file =
-        "/tmp/qzgfx-gdi-shot-" + std::to_string(GetCurrentProcessId()) + ".rgb";
-    const std::string crop = std::to_string(shot.width) + "x" + std::to_string(shot.height) + "+" +
-                             std::to_string(origin.x) + "+" + std::to_string(origin.y);
-    if (run_shell("import -silent -window root -crop " + crop + " +repage -depth 8 rgb:" + file) !=
-        0) {
-        ADD_FAILURE() << "import failed";
-        return shot;
-    }
-    std::string windows_path = "Z:" + file;
-    for (char& c : windows_path) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    FILE* f = std::fopen(windows_path.c_str(), "rb");
-    if (!f) {
-        ADD_FAILURE() << "no picture in " << file;
-        return shot;
-    }
-    std::vector<uint8_t> rgb(static_cast<size_t>(shot.width) * shot.height * 3);
-    const size_t got = std::fread(rgb.data(), 1, rgb.size(), f);
-    std::fclose(f);
-    DeleteFileA(windows_path.c_str());
-    if (got != rgb.size()) {
-        ADD_FAILURE() << "short picture: " << got << " of " << rgb.size() << " bytes";
-        return shot;
-    }
-    shot.pixels.resize(rgb.size() / 3);
-    for (size_t i = 0; i < shot.pixels.size(); ++i) {
-        shot.pixels[i] =
-            uint32_t{rgb[3 * i]} << 16 | uint32_t{rgb[3 * i + 1]} << 8 | rgb[3 * i + 2];
-    }
-    return shot;
-}
-
-// What the window must show of framebuffer pixel (x, y) of the visible page, as 0x00RRGGBB:
-// paletted pixels through the palette, 5-6-5 pixels widened by repeating their top bits, 32-bit
-// pixels without their top byte.
-inline uint32_t expected_pixel(const GfxContext* ctx, int x, int y) {
-    const uint8_t* row = ctx->visible_buffer + static_cast<ptrdiff_t>(y) * ctx->pitch;
-    if (ctx->bytes_per_pixel == 1) {
-        const uint32_t c = ctx->palette[row[x]];
-        return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
-    }
-    if (ctx->bytes_per_pixel == 2) {
-        const uint32_t v = row[2 * x] | uint32_t{row[2 * x + 1]} << 8;
-        const uint32_t r = v >> 11, g = v >> 5 & 0x3F, b = v & 0x1F;
-        return (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
-    }
-    uint32_t v;
-    std::memcpy(&v, row + 4 * x, 4);
-    return v & 0xFFFFFF;
-}
-
-// Whether a shown pixel is what framebuffer pixel (x, y) must look like. A 16-bit screen is shown
-// through a 5-5-5 bitmap, so there each channel must agree in its top 5 bits, whatever way the
-// display widens them; every other depth must agree exactly.
-inline bool pixel_matches(const GfxContext* ctx, uint32_t shown, uint32_t expected) {
-    if (ctx->bytes_per_pixel == 2) {
-        return (shown & 0xF8F8F8) == (expected & 0xF8F8F8);
-    }
-    return shown == expected;
-}
-
-// Compares the window's picture with the framebuffer through the palette, each framebuffer row
-// standing for scanline_size window rows. Names the first differing pixel and counts the rest.
-inline ::testing::AssertionResult shows_framebuffer(const Picture& shot) {
-    const GfxContext* ctx = gfx_context;
-    const int scan = ctx->scanline_size;
-    if (shot.width != ctx->width || shot.height != ctx->height * scan) {
-        return ::testing::AssertionFailure()
-               << "client area " << shot.width << "x" << shot.height << ", screen " << ctx->width
-               << "x" << ctx->height * scan;
-    }
-    long wrong = 0;
-    std::string first;
-    for (int y = 0; y < shot.height; ++y) {
-        for (int x = 0; x < shot.width; ++x) {
-            const uint32_t want = expected_pixel(ctx, x, y / scan);
-            const uint32_t got = shot.at(x, y);
-            if (pixel_matches(ctx, got, want)) {
-                continue;
-            }
-            if (wrong++ == 0) {
-                char text[96];
-                std::snprintf(text, sizeof text, "(%d, %d): shown %06X, framebuffer %06X", x, y,
-                              static_cast<unsigned>(got), static_cast<unsigned>(want));
-                first = text;
-            }
-        }
-    }
-    if (wrong == 0) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << wrong << " pixels differ, first at " << first;
-}
 
 // Fills framebuffer row y of the visible page with random pixel values of the screen's depth.
 inline void scribble_row(std::mt19937& random, int y) {
