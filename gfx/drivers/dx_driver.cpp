@@ -9,13 +9,11 @@ volatile int dx_refuse_to_open = 0;
 
 namespace {
 
-// The pass waits for a message or for DirectInput's report of a key change.
-unsigned wait_for_input(int ms) { return win32_wait_for_pass(dx.key_event, ms); }
-
-// The DirectDraw steps of the display thread's passes: the keyboard is DirectInput's.
+// The DirectDraw steps of the display thread's passes: the keyboard is DirectInput's, whose
+// report of a key change wakes a pass.
 constexpr Win32SoftwareDriver DX_SOFTWARE = {
     .mode = {.enter_mode = dx_enter_mode, .leave_mode = dx_leave_mode, .paint = dx_paint},
-    .wait = wait_for_input,
+    .input_event = &dx.key_event,
     .prepare = dx_prepare,
     .present_span = dx_present_span,
     .read_keyboard = dx_sample_keyboard};

@@ -4,9 +4,36 @@
 #include "gfx/core/display_loop.h"
 #include "gfx/core/platform.h"
 #include "gfx/core/types.h"
+#include "gfx/input/input.h"
 #include "gfx/win32/win32_software.h"
 
 namespace {
+
+// Waits up to ms milliseconds for a message to this thread or for the driver's input event;
+// returns DISPLAY_WOKE_MESSAGE, DISPLAY_WOKE_INPUT or 0 when the time ran out.
+unsigned wait_for_pass(int ms) {
+    const HANDLE* event = win32_window.software->input_event;
+    HANDLE input = event ? *event : nullptr;
+    const DWORD woke =
+        MsgWaitForMultipleObjectsEx(input ? 1 : 0, &input, static_cast<DWORD>(ms), QS_ALLINPUT, 0);
+    if (woke == WAIT_OBJECT_0 && input) {
+        return DISPLAY_WOKE_INPUT;
+    }
+    if (woke == WAIT_TIMEOUT || woke == WAIT_FAILED) {
+        return 0;
+    }
+    return DISPLAY_WOKE_MESSAGE;
+}
+
+// Reads the keyboard through the driver, or takes the state the key messages keep when the
+// driver has no reader of its own; false when it could not be read.
+bool read_keyboard(const Win32SoftwareDriver& driver) {
+    if (driver.read_keyboard) {
+        return driver.read_keyboard();
+    }
+    sample_key_state();
+    return true;
+}
 
 // One pass, with the window lock held. An idle screen costs next to nothing: the marked span is
 // presented only when there is one, the keyboard is read only after a key message, an input
@@ -33,7 +60,7 @@ void software_pass(unsigned woke) {
             pump = true;
         }
         if (win32_window.is_active && win32_layer.keyboard_changed) {
-            win32_layer.keyboard_changed = driver.read_keyboard() ? 0 : 1;
+            win32_layer.keyboard_changed = read_keyboard(driver) ? 0 : 1;
             pump = true;
         }
     }
@@ -56,7 +83,7 @@ unsigned __stdcall win32_display_thread(void* event) {
     win32_window.is_active = 1;
     win32_layer.keyboard_changed = 1;
     DisplayLoop loop;
-    loop.wait = driver.wait;
+    loop.wait = wait_for_pass;
     loop.sleep = platform_sleep_ms;
     loop.now_us = display_clock_us;
     loop.lock = win32_lock;
@@ -71,17 +98,4 @@ unsigned __stdcall win32_display_thread(void* event) {
 // Shown unless full screen and inactive.
 bool win32_screen_shown() {
     return win32_window.is_active || !(win32_window.flags & SCREEN_FULLSCREEN);
-}
-
-// One MsgWaitForMultipleObjectsEx on the optional input event and the thread's message queue.
-unsigned win32_wait_for_pass(HANDLE input, int ms) {
-    const DWORD woke =
-        MsgWaitForMultipleObjectsEx(input ? 1 : 0, &input, static_cast<DWORD>(ms), QS_ALLINPUT, 0);
-    if (woke == WAIT_OBJECT_0 && input) {
-        return DISPLAY_WOKE_INPUT;
-    }
-    if (woke == WAIT_TIMEOUT || woke == WAIT_FAILED) {
-        return 0;
-    }
-    return DISPLAY_WOKE_MESSAGE;
 }

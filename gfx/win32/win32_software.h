@@ -17,9 +17,9 @@ struct Win32ModeHooks {
 // What a software driver supplies to the display thread; the rest of each pass is the layer's.
 struct Win32SoftwareDriver {
     Win32ModeHooks mode;
-    // Waits up to ms milliseconds for a message or the driver's own input event; returns the
-    // DISPLAY_WOKE_ bits of what came (win32_wait_for_pass).
-    unsigned (*wait)(int ms) = nullptr;
+    // The driver's own event that wakes a pass as a message does (DirectInput's report of a key
+    // change), or null when only messages wake it.
+    const HANDLE* input_event = nullptr;
     // Starts a pass with the lock held (a palette to apply, lost surfaces to restore). Returns
     // whether it called into the window system, which may have looked at the message queue.
     bool (*prepare)() = nullptr;
@@ -27,7 +27,7 @@ struct Win32SoftwareDriver {
     // nothing could be presented: the marks then stay for the next pass.
     bool (*present_span)(int first, int last) = nullptr;
     // Reads the keyboard into the screen's key_state; false when it could not be read, so that
-    // the next pass tries again.
+    // the next pass tries again. Null: the state the window's key messages keep is the keyboard.
     bool (*read_keyboard)() = nullptr;
 };
 
@@ -48,10 +48,6 @@ int win32_software_init(const char* title, int width, int height, int depth, int
 // The display thread of every software driver: enters the mode, signals `event`, runs passes at
 // least 10 ms apart until the layer stops, then leaves the mode.
 unsigned __stdcall win32_display_thread(void* event);
-
-// Waits up to ms milliseconds for a message to this thread or for `input` (when not null) to be
-// set; returns DISPLAY_WOKE_MESSAGE, DISPLAY_WOKE_INPUT or 0 when the time ran out.
-unsigned win32_wait_for_pass(HANDLE input, int ms);
 
 // Makes the library's window with the given style, its client area the screen's size and centred
 // on the desktop, and stores it in win32_window.hwnd. Null when it could not be made.

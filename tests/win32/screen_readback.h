@@ -141,7 +141,8 @@ inline Picture read_x_display_once(const DisplayArea& area) {
 // Reads the area that `locate` gives from the X display, asking `locate` again before each try
 // so that a window still moving is followed. Up to four tries, waiting longer after each failed
 // one; when all fail the picture is empty and `why` lists every try's cause.
-template <typename Locate> Picture read_x_display(Locate locate) {
+template <typename Locate>
+Picture read_x_display(Locate locate) {
     std::string causes;
     for (int attempt = 1; attempt <= 4; ++attempt) {
         Picture shot = read_x_display_once(locate());
@@ -264,8 +265,8 @@ inline ::testing::AssertionResult shows_framebuffer(const Picture& shot) {
     const int scan = ctx->scanline_size;
     if (shot.width != ctx->width || shot.height != ctx->height * scan) {
         return ::testing::AssertionFailure()
-               << "picture " << shot.width << "x" << shot.height << ", screen " << ctx->width
-               << "x" << ctx->height * scan;
+               << "picture " << shot.width << "x" << shot.height << ", screen " << ctx->width << "x"
+               << ctx->height * scan;
     }
     const uint32_t keep = shown_bits(ctx);
     long wrong = 0;
