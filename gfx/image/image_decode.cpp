@@ -32,8 +32,8 @@ int gfx_image_decode(const char* path, DecodedImage* out) {
         return rt_set_error(RT_ERR_ILLEGAL_CALL);
     }
     DecodedImage image{};
-    const bool decoded = starts_as_bitmap(path) ? bmp_decode_file(path, &image)
-                                                : tga_decode_file(path, &image);
+    const bool decoded =
+        starts_as_bitmap(path) ? bmp_decode_file(path, &image) : tga_decode_file(path, &image);
     if (!decoded) {
         return rt_set_error(RT_ERR_ILLEGAL_CALL);
     }

@@ -143,9 +143,9 @@ TEST_F(ImageTest, TopDownBitmapsKeepTheirRowOrder) {
     EXPECT_TRUE(top_down.top_down);
     ASSERT_EQ(top_down.height, 19);
     for (int y = 0; y < 19; ++y) {
-        ASSERT_EQ(std::memcmp(top_down.pixels + y * 37 * 3, bottom_up.pixels + (18 - y) * 37 * 3,
-                              37 * 3),
-                  0)
+        ASSERT_EQ(
+            std::memcmp(top_down.pixels + y * 37 * 3, bottom_up.pixels + (18 - y) * 37 * 3, 37 * 3),
+            0)
             << "row " << y;
     }
     EXPECT_TRUE(upright_rgba(top_down) == upright_rgba(bottom_up));
@@ -158,7 +158,8 @@ TEST_F(ImageTest, TopDownBitmapsKeepTheirRowOrder) {
 std::size_t cut_point(const Bytes& file, bool tga, std::size_t header) {
     const std::size_t third = (file.size() - header) / 3;
     if (!tga) {
-        const std::size_t row = (static_cast<std::size_t>(load_pixel(&file[18], 4)) * 3 + 3) / 4 * 4;
+        const std::size_t row =
+            (static_cast<std::size_t>(load_pixel(&file[18], 4)) * 3 + 3) / 4 * 4;
         return header + third / row * row;
     }
     const std::size_t bytes_per_pixel = file[16] / 8;
