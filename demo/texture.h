@@ -41,7 +41,8 @@ bool read_texture_file(Texture& texture, const char* file_name);
 // Decodes a TGA file (types 2 and 10, 24 or 32 bits) into texture.
 bool read_tga(Texture& texture, const char* file_name);
 
-// The two TGA bodies, read after the 12-byte prefix; each closes file before it returns.
+// The two TGA bodies, read after the 12-byte prefix of the file read_tga opened; each closes file
+// before it returns.
 bool read_tga_uncompressed(Texture& texture, std::FILE* file);
 bool read_tga_rle(Texture& texture, std::FILE* file);
 

@@ -1,42 +1,43 @@
 // The demo's BMP rule: 8-bit paletted and 24-bit bitmaps stored bottom up, as an RGB texture with
-// rows in file order; the file is decoded by the library's shared BMP decoder.
+// rows in file order; the file is decoded by the library's gfx_image_decode.
+#include <qzgfx.h>
+
 #include <cstdlib>
+#include <cstring>
 
 #include "demo/texture.h"
-#include "gfx/image/bmp_decode.h"
 
-// Decodes the bitmap and expands 8-bit indices through its palette; refuses what the demo's rule
-// does not take (32 bits, top-down rows), leaving the record alone.
+// Decodes the bitmap and copies it, 8-bit indices expanded through its palette, into a buffer of
+// the demo's own; refuses what the demo's rule does not take (another kind of file, 32 bits,
+// top-down rows), leaving the record alone.
 bool read_bmp(Texture& texture, const char* file_name) {
     DecodedImage image{};
-    if (!bmp_decode_file(file_name, &image)) {
+    if (gfx_image_decode(file_name, &image) != 0) {
         return false;
     }
-    if (image.file_bits == 32 || image.top_down) {
-        std::free(image.pixels);
+    if (image.file_kind != GFX_FILE_BMP || image.file_bits == 32 || image.top_down) {
+        gfx_image_decode_free(&image);
+        return false;
+    }
+    const std::size_t count =
+        static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
+    uint8_t* rgb = static_cast<uint8_t*>(std::malloc(count * 3));
+    if (rgb == nullptr) {
+        gfx_image_decode_free(&image);
         return false;
     }
     if (image.channels == 1) {
-        const std::size_t count =
-            static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
-        uint8_t* rgb = static_cast<uint8_t*>(std::malloc(count * 3));
-        if (rgb == nullptr) {
-            std::free(image.pixels);
-            return false;
-        }
         for (std::size_t i = 0; i < count; ++i) {
-            const uint8_t* bgr = image.palette[image.pixels[i]];
-            rgb[3 * i] = bgr[2];
-            rgb[3 * i + 1] = bgr[1];
-            rgb[3 * i + 2] = bgr[0];
+            std::memcpy(rgb + 3 * i, image.palette[image.pixels[i]], 3);
         }
-        std::free(image.pixels);
-        image.pixels = rgb;
+    } else {
+        std::memcpy(rgb, image.pixels, count * 3);
     }
+    gfx_image_decode_free(&image);
     texture.width = image.width;
     texture.height = image.height;
     texture.bpp = 24;
     texture.format = TEXTURE_FORMAT_RGB;
-    texture.pixels = image.pixels;
+    texture.pixels = rgb;
     return true;
 }

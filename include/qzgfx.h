@@ -364,6 +364,40 @@ int gfx_image_info(const ImageBuffer* image, int* width, int* height, int* bytes
 // an image can be, or when memory runs out.
 ImageBuffer* gfx_image_load(const char* path);
 
+// The kinds of file gfx_image_decode reads.
+constexpr int GFX_FILE_BMP = 1;
+constexpr int GFX_FILE_TGA = 2;
+
+// A BMP or TGA file decoded as it is stored, for a program that converts the pixels itself (into
+// a texture, say): nothing is turned upright, unmirrored or matched to a screen.
+struct DecodedImage {
+    int32_t width;           // pixels, at least 1
+    int32_t height;          // rows, at least 1
+    int file_kind;           // GFX_FILE_BMP or GFX_FILE_TGA
+    int file_bits;           // bits per pixel as stored in the file: 8, 24 or 32
+    int channels;            // bytes per pixel: 1 (a palette index), 3 (R G B) or 4 (R G B A)
+    bool run_length;         // the file stores its pixels run-length encoded (RLE8, TGA type 10)
+    bool top_down;           // the file stores the top row first (else the bottom row)
+    bool right_to_left;      // the file stores each row's rightmost pixel first (TGAs only)
+    bool has_alpha;          // the fourth channel is the file's alpha (else it is 255)
+    uint8_t* pixels;         // width * height * channels bytes, rows in file order, no padding
+    uint8_t palette[256][3]; // with one channel: red, green, blue of each index (black where the
+                             // file stores no entry)
+};
+
+// Decodes the file at path into *out: a BMP (8 bits uncompressed or RLE8, 24 bits, 32 bits) when
+// it starts with "BM", else a TGA (types 2 and 10, 24 or 32 bits, image ID and colour map
+// skipped). Rows and pixels keep the order the file stores them in, and bytes the file ends
+// before read as 0; a BMP must hold at least one whole stored row, and a TGA run-length packet
+// that runs past the last pixel fails. Needs no screen. 0, or runtime error 1 with *out untouched
+// for a null argument, a missing file, a file of any other kind, a picture larger than the file
+// can describe, or when memory runs out. Release the pixels with gfx_image_decode_free.
+int gfx_image_decode(const char* path, DecodedImage* out);
+
+// Releases the pixels gfx_image_decode gave image and sets its pixel pointer to null; null, or an
+// image whose pixels were released already, does nothing.
+void gfx_image_decode_free(DecodedImage* image);
+
 // Saves an image, or with null the view of the screen's work page (or of the drawing target), as
 // a BMP stored bottom up: images of 8 bits or less as 8 bits with the open screen's palette (its
 // first 2^depth entries; an image of another depth than the screen's cannot be saved), 16-bit

@@ -260,13 +260,20 @@ bool bmp_decode_file(const char* path, DecodedImage* image) {
     }
     image->width = layout.width;
     image->height = layout.height;
+    image->file_kind = GFX_FILE_BMP;
     image->file_bits = layout.bit_count;
     image->channels = channels;
+    image->run_length = layout.compression == BI_RLE8;
     image->top_down = layout.top_down;
+    image->right_to_left = false;
     image->has_alpha = layout.bit_count == 32 && layout.masks[3] != 0;
     image->pixels = pixels;
     if (channels == 1) {
-        std::memcpy(image->palette, palette, sizeof palette);
+        for (int i = 0; i < 256; ++i) {
+            image->palette[i][0] = palette[i][2];
+            image->palette[i][1] = palette[i][1];
+            image->palette[i][2] = palette[i][0];
+        }
     }
     return true;
 }

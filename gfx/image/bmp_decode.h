@@ -1,7 +1,7 @@
-// Windows bitmap decoding shared by the library's image loader and the demo's texture reader.
+// Windows bitmap decoding, behind the library's gfx_image_decode and image loader.
 #pragma once
 
-#include "gfx/image/decoded_image.h"
+#include "qzgfx.h"
 
 // Decodes a bitmap of 8 bits (uncompressed or RLE8), 24 bits or 32 bits (uncompressed, or with
 // bit fields) into image: palette indices and the palette at 8 bits, R G B at 24, R G B A at 32.

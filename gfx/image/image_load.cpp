@@ -1,46 +1,31 @@
 // Loading BMP and TGA files as images at the open screen's depth.
-#include <cstdio>
-#include <cstdlib>
+#include <cstddef>
 #include <cstring>
 
 #include <qzgfx.h>
 
 #include "gfx/core/context.h"
-#include "gfx/image/bmp_decode.h"
 #include "gfx/image/image_alloc.h"
 #include "gfx/image/image_colour.h"
 #include "gfx/image/image_registry.h"
 #include "gfx/image/nearest_colour.h"
-#include "gfx/image/tga_decode.h"
 #include "rt/rt.h"
 
 namespace {
-
-// Decodes the file by what it holds: a bitmap when it starts with "BM", else a TGA.
-bool decode_file(const char* path, DecodedImage* image) {
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) {
-        return false;
-    }
-    char signature[2] = {};
-    const bool bitmap =
-        std::fread(signature, 1, 2, file) == 2 && signature[0] == 'B' && signature[1] == 'M';
-    std::fclose(file);
-    return bitmap ? bmp_decode_file(path, image) : tga_decode_file(path, image);
-}
 
 // The decoded pixel of a picture row as 0x00RRGGBB plus alpha in the top byte (0 when the file
 // has none).
 uint32_t decoded_argb(const DecodedImage& d, const uint8_t* p) {
     if (d.channels == 1) {
-        const uint8_t* bgr = d.palette[*p];
-        return static_cast<uint32_t>(bgr[2]) << 16 | static_cast<uint32_t>(bgr[1]) << 8 | bgr[0];
+        const uint8_t* rgb = d.palette[*p];
+        return static_cast<uint32_t>(rgb[0]) << 16 | static_cast<uint32_t>(rgb[1]) << 8 | rgb[2];
     }
     const uint32_t alpha = d.has_alpha ? static_cast<uint32_t>(p[3]) << 24 : 0;
     return alpha | static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[2];
 }
 
-// Converts the decoded picture, turned upright, into the image's pixels at the screen's depth.
+// Converts the decoded picture, turned upright and unmirrored by the order the file stores it in,
+// into the image's pixels at the screen's depth.
 void convert(const DecodedImage& d, ImageBuffer* image, const GfxContext* ctx) {
     uint8_t* out = image->data();
     const int depth = ctx->depth;
@@ -49,8 +34,11 @@ void convert(const DecodedImage& d, ImageBuffer* image, const GfxContext* ctx) {
     NearestColour nearest(ctx->palette, depth <= 8 ? 1 << depth : 0);
     for (int y = 0; y < d.height; ++y) {
         const int file_row = d.top_down ? y : d.height - 1 - y;
-        const uint8_t* in = d.pixels + static_cast<std::size_t>(file_row) * in_row;
-        for (int x = 0; x < d.width; ++x, in += d.channels) {
+        const uint8_t* row = d.pixels + static_cast<std::size_t>(file_row) * in_row;
+        for (int x = 0; x < d.width; ++x) {
+            const int file_column = d.right_to_left ? d.width - 1 - x : x;
+            const uint8_t* in =
+                row + static_cast<std::size_t>(file_column) * static_cast<std::size_t>(d.channels);
             if (depth <= 8) {
                 *out++ = d.channels == 1 ? static_cast<uint8_t>(*in & ctx->colour_mask)
                                          : nearest.find(in[0], in[1], in[2]);
@@ -74,9 +62,12 @@ void convert(const DecodedImage& d, ImageBuffer* image, const GfxContext* ctx) {
 // Decodes the file, makes an image of its size at the screen's depth and converts the pixels.
 ImageBuffer* gfx_image_load(const char* path) {
     const GfxContext* ctx = gfx_context;
-    DecodedImage decoded{};
-    if (!ctx || !path || !decode_file(path, &decoded)) {
+    if (!ctx) {
         rt_set_error(RT_ERR_ILLEGAL_CALL);
+        return nullptr;
+    }
+    DecodedImage decoded{};
+    if (gfx_image_decode(path, &decoded) != 0) {
         return nullptr;
     }
     ImageBuffer* image = image_alloc(decoded.width, decoded.height, ctx->depth);
@@ -85,6 +76,6 @@ ImageBuffer* gfx_image_load(const char* path) {
     } else {
         rt_set_error(RT_ERR_ILLEGAL_CALL);
     }
-    std::free(decoded.pixels);
+    gfx_image_decode_free(&decoded);
     return image;
 }

@@ -1,6 +1,7 @@
 // Truevision TGA decoding: pixel bodies, stored or run-length encoded, and whole files.
 #include "gfx/image/tga_decode.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -62,25 +63,12 @@ bool decode_rle(std::FILE* file, uint8_t* pixels, std::size_t size, int bytes_pe
     return true;
 }
 
-// Reverses the order of the pixels within every row.
-void mirror_rows(uint8_t* pixels, int width, int height, int channels) {
-    const std::size_t row_bytes =
-        static_cast<std::size_t>(width) * static_cast<std::size_t>(channels);
-    for (int y = 0; y < height; ++y) {
-        uint8_t* row = pixels + static_cast<std::size_t>(y) * row_bytes;
-        for (int l = 0, r = width - 1; l < r; ++l, --r) {
-            for (int c = 0; c < channels; ++c) {
-                std::swap(row[l * channels + c], row[r * channels + c]);
-            }
-        }
-    }
-}
-
-} // namespace
-
-// Checks the size against memory and the file, then decodes into a zeroed buffer.
-bool tga_decode_pixels(std::FILE* file, int width, int height, int bytes_per_pixel, bool rle,
-                       uint8_t** pixels, std::size_t* size) {
+// Checks the size against memory and the file, then decodes width * height pixels of
+// bytes_per_pixel bytes from the current position of file into a new zeroed buffer, stored as they
+// are or as run-length packets. False, with *pixels untouched, when the size does not fit or a
+// packet runs past the last pixel.
+bool decode_pixels(std::FILE* file, int width, int height, int bytes_per_pixel, bool rle,
+                   uint8_t** pixels) {
     std::size_t image_size = 0;
     if (!image_byte_count(width, height, bytes_per_pixel, bytes_left_in_file(file), &image_size)) {
         return false;
@@ -98,9 +86,10 @@ bool tga_decode_pixels(std::FILE* file, int width, int height, int bytes_per_pix
         decode_stored(file, buffer, image_size, bytes_per_pixel);
     }
     *pixels = buffer;
-    *size = image_size;
     return true;
 }
+
+} // namespace
 
 // Reads the 18-byte header, skips the image ID and any colour map, and decodes the body.
 bool tga_decode_file(const char* path, DecodedImage* image) {
@@ -121,20 +110,19 @@ bool tga_decode_file(const char* path, DecodedImage* image) {
     ok = ok && (type == 2 || type == 10) && map_type <= 1 && (bits == 24 || bits == 32) &&
          std::fseek(file, TGA_HEADER_SIZE + id_length + (map_type ? map_bytes : 0), SEEK_SET) == 0;
     uint8_t* pixels = nullptr;
-    std::size_t size = 0;
-    ok = ok && tga_decode_pixels(file, width, height, bits / 8, type == 10, &pixels, &size);
+    ok = ok && decode_pixels(file, width, height, bits / 8, type == 10, &pixels);
     std::fclose(file);
     if (!ok) {
         return false;
     }
-    if (descriptor & TGA_RIGHT_TO_LEFT) {
-        mirror_rows(pixels, width, height, bits / 8);
-    }
     image->width = width;
     image->height = height;
+    image->file_kind = GFX_FILE_TGA;
     image->file_bits = bits;
     image->channels = bits / 8;
+    image->run_length = type == 10;
     image->top_down = (descriptor & TGA_TOP_DOWN) != 0;
+    image->right_to_left = (descriptor & TGA_RIGHT_TO_LEFT) != 0;
     image->has_alpha = bits == 32;
     image->pixels = pixels;
     return true;

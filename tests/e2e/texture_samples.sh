@@ -3,7 +3,8 @@
 # every TGA and BMP variant the readers accept, at several widths, each with ImageMagick's own
 # decoding as raw RGBA (top row first), plus variants the readers refuse. The list of samples goes
 # to DIR/manifest.txt, one "name expectation" per line, for the demo's texture readers; the
-# library's image loader, which takes more kinds, gets its own list in DIR/library_manifest.txt.
+# library's image loader and gfx_image_decode, which take more kinds, get their own list in
+# DIR/library_manifest.txt.
 # Without ImageMagick no manifest is written and the tests fail.
 set -u
 DIR=$1

@@ -2,7 +2,6 @@
 // the loader takes, files it writes read back by ImageMagick, and the files and paths refused.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 
 #include "tests/unit/image_test_support.h"
@@ -13,12 +12,6 @@
 #endif
 
 namespace {
-
-// The whole contents of a file.
-Bytes file_bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // A path in the temporary directory, removed when the test ends.
 class TempPath {
@@ -141,17 +134,6 @@ TEST_P(ImageDepthTest, SavingNullSavesTheViewOfTheTarget) {
     gfx_image_destroy(loaded);
 }
 
-// The samples of the library's list.
-std::vector<std::pair<std::string, bool>> library_samples() {
-    std::vector<std::pair<std::string, bool>> samples;
-    std::ifstream in(std::string(QZ_TEXTURE_SAMPLES) + "/library_manifest.txt");
-    std::string name, expect;
-    while (in >> name >> expect) {
-        samples.emplace_back(name, expect == "accept");
-    }
-    return samples;
-}
-
 // Whether a sample file carries alpha: a 32-bit TGA or a 32-bit bitmap.
 bool carries_alpha(const Bytes& file, const std::string& name) {
     return name.ends_with(".tga") ? file.size() > 16 && file[16] == 32
@@ -177,7 +159,8 @@ uint32_t nearest_index(const uint32_t* palette, int count, uint32_t r, uint32_t 
 
 // Loads every sample on screens of 32, 16 and 8 bits and compares with ImageMagick's decoding.
 TEST_F(ImageTest, ImageMagicksFilesLoadUprightAsItDecodesThem) {
-    const auto samples = library_samples();
+    const auto samples =
+        read_sample_list(std::string(QZ_TEXTURE_SAMPLES) + "/library_manifest.txt");
     ASSERT_GE(samples.size(), 55u) << "no sample images in " << QZ_TEXTURE_SAMPLES;
     for (int depth : {32, 16, 8}) {
         ASSERT_EQ(open_depth_screen(depth), 0);

@@ -112,6 +112,8 @@ TEST(BmpReader, RefusalsLeaveTheRecordAlone) {
     far_offset.resize(far_offset.size() + 16);
     Bytes cut_header = bmp_headers(2, 2, 24, 54, 0);
     cut_header.resize(30);
+    Bytes targa = tga_header(2, 2, 2, 24);
+    targa.resize(targa.size() + 12, 0x33);
     const Case cases[] = {{"signature", wrong_signature},
                           {"32 bits", cases_32},
                           {"4 bits", four_bits},
@@ -120,7 +122,8 @@ TEST(BmpReader, RefusalsLeaveTheRecordAlone) {
                           {"zero width", zero_width},
                           {"huge", huge},
                           {"offset past the end", far_offset},
-                          {"short header", cut_header}};
+                          {"short header", cut_header},
+                          {"a TGA", targa}};
     for (const Case& c : cases) {
         Texture t{};
         t.width = 11;

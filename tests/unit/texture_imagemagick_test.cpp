@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,28 +15,6 @@
 
 namespace {
 
-struct Sample {
-    std::string name;
-    bool accepted;
-};
-
-// The samples listed in the manifest the build wrote.
-std::vector<Sample> read_manifest() {
-    std::vector<Sample> samples;
-    std::ifstream in(std::string(QZ_TEXTURE_SAMPLES) + "/manifest.txt");
-    std::string name, expect;
-    while (in >> name >> expect) {
-        samples.push_back({name, expect == "accept"});
-    }
-    return samples;
-}
-
-// The whole contents of a file.
-Bytes read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // Whether the file stores its top row first: TGA descriptor bit 5, or a negative BMP height.
 bool stored_top_down(const Bytes& file, bool tga) {
     if (tga) {
@@ -47,24 +24,24 @@ bool stored_top_down(const Bytes& file, bool tga) {
 }
 
 TEST(TextureImageMagick, ReadersMatchImageMagicksDecodingAndRefuseTheSame) {
-    const std::vector<Sample> samples = read_manifest();
+    const auto samples = read_sample_list(std::string(QZ_TEXTURE_SAMPLES) + "/manifest.txt");
     ASSERT_GE(samples.size(), 40u) << "no sample images in " << QZ_TEXTURE_SAMPLES
                                    << ": ImageMagick's convert is needed to build this test";
-    for (const Sample& s : samples) {
-        SCOPED_TRACE(s.name);
-        const std::string path = std::string(QZ_TEXTURE_SAMPLES) + "/" + s.name;
+    for (const auto& [name, accepted] : samples) {
+        SCOPED_TRACE(name);
+        const std::string path = std::string(QZ_TEXTURE_SAMPLES) + "/" + name;
         Texture t{};
         const bool read = read_texture_file(t, path.c_str());
-        if (!s.accepted) {
+        if (!accepted) {
             EXPECT_FALSE(read);
             continue;
         }
         ASSERT_TRUE(read);
-        const Bytes reference = read_file(path + ".rgba");
-        const Bytes file = read_file(path);
+        const Bytes reference = file_bytes(path + ".rgba");
+        const Bytes file = file_bytes(path);
         const int channels = t.bpp / 8;
         ASSERT_EQ(reference.size(), static_cast<std::size_t>(t.width) * t.height * 4);
-        const bool top_down = stored_top_down(file, s.name.ends_with(".tga"));
+        const bool top_down = stored_top_down(file, name.ends_with(".tga"));
         int mismatches = 0;
         std::ostringstream first;
         for (int row = 0; row < t.height; ++row) {

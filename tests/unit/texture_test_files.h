@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "demo/texture.h"
@@ -120,4 +123,22 @@ inline Bytes mutate(const Bytes& seed, std::mt19937& rng) {
 inline Bytes texture_bytes(const Texture& t) {
     const std::size_t n = static_cast<std::size_t>(t.width) * t.height * (t.bpp / 8);
     return t.pixels != nullptr ? Bytes(t.pixels, t.pixels + n) : Bytes();
+}
+
+// The whole contents of a file (empty when it cannot be read).
+inline Bytes file_bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The samples a list of tests/e2e/texture_samples.sh names: each file name and whether it is to
+// be accepted.
+inline std::vector<std::pair<std::string, bool>> read_sample_list(const std::string& list) {
+    std::vector<std::pair<std::string, bool>> samples;
+    std::ifstream in(list);
+    std::string name, expect;
+    while (in >> name >> expect) {
+        samples.emplace_back(name, expect == "accept");
+    }
+    return samples;
 }

@@ -36,6 +36,19 @@ TEST(TgaReader, UncompressedSwapsBlueAndRedAndKeepsFileRowOrder) {
     release(t);
 }
 
+TEST(TgaReader, OriginBitsOfTheDescriptorAreNotHonoured) {
+    for (uint8_t descriptor : {0x20, 0x10, 0x30}) {
+        Bytes b = tga_header(10, 2, 2, 24);
+        b[17] = descriptor;
+        b.insert(b.end(), {0x01, 1, 2, 3, 4, 5, 6, 0x01, 7, 8, 9, 10, 11, 12});
+        Texture t{};
+        ASSERT_TRUE(read_tga_bytes(b, t)) << int(descriptor);
+        EXPECT_EQ(texture_bytes(t), (Bytes{3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10}))
+            << int(descriptor);
+        release(t);
+    }
+}
+
 TEST(TgaReader, ThirtyTwoBitsKeepAlphaFourth) {
     Bytes b = tga_header(2, 1, 2, 32);
     Bytes px = {10, 20, 30, 0, 40, 50, 60, 255};
