@@ -1,6 +1,6 @@
 // Times one presenting pass of the DirectDraw driver at 640 x 480 with every row dirty, at
 // framebuffer depths 8, 16 and 32, beside a bare Lock + copy + Unlock + Blt of the same surface,
-// then the processor time an idle open screen takes. A plain Windows program: run it under Wine
+// then the processor time an idle open screen takes beside the bare sleeping thread. A plain Windows program: run it under Wine
 // (bench/present_table.sh runs every presenting benchmark) and it prints rows of one table.
 #include <windows.h>
 
@@ -71,7 +71,6 @@ int display_bytes() {
 
 int main() {
     std::strcpy(gfx_title, "qzgfx dx present bench");
-    double idle_percent = -1;
     for (int depth : {8, 16, 32}) {
         if (gfx_screen_res(WIDTH, HEIGHT, depth, 0, 0, 0) != 0 ||
             gfx_context->driver != &GFX_DRIVER_DIRECTX) {
@@ -99,14 +98,7 @@ int main() {
         }
         std::printf("| DirectX | %d | pass, all rows marked | %.1f | %.1f | %.2f |\n", depth,
                     driver_us, bare_us, driver_us / bare_us);
-        if (depth == 8) {
-            idle_percent = cpu_percent_idle();
-        }
         gfx_screen(0, 0, 0, 0, 0);
     }
-    std::printf("| DirectX | 8 | screen idle, process %% of a core over %lu s | %.2f | | |\n",
-                static_cast<unsigned long>(IDLE_MS / 1000), idle_percent);
-    std::printf("| (none) | | bare thread: Sleep(10) + PeekMessage, %% of a core | %.2f | | |\n",
-                idle_floor_percent());
-    return 0;
+    return print_idle_row("DirectX", &GFX_DRIVER_DIRECTX) ? 0 : 1;
 }

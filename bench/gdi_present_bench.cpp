@@ -1,6 +1,6 @@
 // The GDI driver's presenting pass beside a bare SetDIBitsToDevice of the same rows onto the same
 // window, at 640 x 480 with every row marked, at depths 8, 16 and 32; then the processor share
-// of the process while nothing is marked. A plain Windows program, run under Wine by
+// of the process while nothing is marked, beside the bare sleeping thread. A plain Windows program, run under Wine by
 // bench/present_table.sh; prints rows of that script's table.
 #include <windows.h>
 
@@ -98,17 +98,6 @@ bool bench_depth(int depth) {
     return true;
 }
 
-// The processor share of the whole process while a GDI screen stands idle with nothing marked,
-// measured as the DirectDraw benchmark measures its idle screen and the bare sleeping thread.
-bool bench_idle() {
-    if (gfx_screen(13, 0, 1, 0, 0) != 0 || gfx_context->driver != &GFX_DRIVER_GDI) {
-        return false;
-    }
-    std::printf("| GDI | 8 | screen idle, process %% of a core over %lu s | %.2f | | |\n",
-                static_cast<unsigned long>(IDLE_MS / 1000), cpu_percent_idle());
-    return true;
-}
-
 } // namespace
 
 int main() {
@@ -118,7 +107,7 @@ int main() {
     for (int depth : {8, 16, 32}) {
         ok = bench_depth(depth) && ok;
     }
-    ok = bench_idle() && ok;
+    ok = print_idle_row("GDI", &GFX_DRIVER_GDI) && ok;
     gfx_screen(0, 0, 0, 0, 0);
     std::fflush(stdout);
     return ok ? 0 : 1;
