@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs every presenting benchmark of the win64 build (build/win64/bench/*_present_bench.exe, one
 # per display driver) under Wine in one session and prints their rows as one table: each driver's
-# pass beside the bare platform path (SetDIBitsToDevice for GDI; Lock, copy, Unlock and Blt for
-# DirectDraw). Uses the X display in DISPLAY when it works, else starts a virtual one of the depth
+# pass beside the bare platform path (SetDIBitsToDevice for GDI, StretchDIBits at a scale; Lock,
+# copy, Unlock and a Blt, stretching at a scale, for DirectDraw), at scale 1 and scaled. Uses the X display in DISPLAY when it works, else starts a virtual one of the depth
 # given as the first argument (24 when none). Build first:
 #   cmake --preset win64 && cmake --build --preset win64 --target gdi_present_bench dx_present_bench
 set -uo pipefail

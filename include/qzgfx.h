@@ -64,6 +64,18 @@ int gfx_screen_info(int* width, int* height, int* depth, int* pitch);
 // nothing itself.
 const char* gfx_driver_report();
 
+// How large a software screen is shown on the display, for the open screen and later ones:
+// 1 to 8 shows each framebuffer pixel as a factor x factor block of display pixels (never
+// smoothed); 0, the default, chooses by itself: the display's DPI over 96 rounded to the nearest
+// whole number (1 at 96 DPI), lowered until the window fits the display's work area; -1 changes
+// nothing. Returns the setting before the call; any other factor is runtime error 1 and changes
+// nothing. An open window is made again at once at the new scale. A full screen that the display
+// cannot show in a mode of the screen's own size is a borderless window over the whole display
+// instead, with the picture at the largest whole scale that fits, centred on black; it does not
+// use this setting. OpenGL screens are never scaled. The mouse functions always speak in
+// framebuffer pixels.
+int gfx_window_scale(int factor);
+
 // --- drawing into the framebuffer ---------------------------------------------------------------
 
 // Locks the screen for drawing and returns the first byte of the work page; null without a screen.

@@ -3,14 +3,16 @@
 #   run-on-xvfb.sh DEPTH PROGRAM [ARGS...]
 # so that DirectDraw's primary surface takes that display's format. The program gets a Wine prefix
 # of its own beside the caller's (WINEPREFIX-xDEPTH): one Wine server serves one display. Exits
-# with the program's status.
+# with the program's status. With QZ_WINE_DPI set, the prefix is one of that DPI's own
+# (WINEPREFIX-xDEPTH-dpiN), whose LogPixels says the display has that many dots per inch.
 set -u
 cd "$(dirname "$0")/.."
 ROOT=$PWD
 DEPTH=$1
 shift
 source "$ROOT/tools/wine_env.sh"
-wine_env "${WINEPREFIX:-$ROOT/build/wineprefix}-x$DEPTH"
+DPI=${QZ_WINE_DPI:-}
+wine_env "${WINEPREFIX:-$ROOT/build/wineprefix}-x$DEPTH${DPI:+-dpi$DPI}"
 trap wine_stop EXIT
 mkdir -p "$ROOT/build/logs"
 if ! start_xvfb "$ROOT/build/logs/xvfb-x$DEPTH.log" "$DEPTH"; then
@@ -24,4 +26,7 @@ fi
 # Without a window manager, Wine waits two seconds for one at every window it destroys unless its
 # windows are unmanaged.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+if [[ -n $DPI ]]; then
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DPI" /f >/dev/null 2>&1
+fi
 wine "$@"

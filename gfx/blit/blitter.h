@@ -27,6 +27,13 @@ void build_colour_lookup(uint32_t* table, int red_low);
 // A straight copy of each dirty row; serves every framebuffer shown in its own format.
 void blit_copy(uint8_t* dest, int32_t pitch);
 
+// Enlarges what a blitter wrote, given `dest` and `pitch` times `scale`, to scale x scale blocks
+// of pixels of `bytes` bytes (1 to 4): each converted row of a marked framebuffer row lies at
+// every scale-th row of `dest`, its first `width` pixels converted; it is widened in place and
+// copied to the rows below. The buffer must hold width * scale pixels in each of height *
+// scanline_size * scale rows. Scales below 2 change nothing.
+void blit_scale_rows(uint8_t* dest, int32_t pitch, int bytes, int scale);
+
 // Scalar members.
 void blit_8_to_15(uint8_t* dest, int32_t pitch);
 void blit_8_to_15_redlow(uint8_t* dest, int32_t pitch);

@@ -22,6 +22,8 @@ struct GfxDriver {
     void (*set_window_title)(const char* title) = nullptr;
     uint32_t* (*fetch_modes)(int depth, int* count) = nullptr; // caller frees the array
     void (*flip)() = nullptr;
+    // The scale setting changed: show the open screen at the new scale (software windows).
+    void (*apply_scale)() = nullptr;
     void (*reserved)() = nullptr; // null in every driver
 };
 

@@ -16,6 +16,7 @@ constexpr size_t REASON_SIZE = 200;
 char report[REPORT_SIZE];
 size_t report_length = 0;
 char reason[REASON_SIZE];
+char detail[REASON_SIZE];
 
 // Appends one line; a line that does not fit is left out whole.
 void append_line(const char* line) {
@@ -51,19 +52,33 @@ int gfx_driver_refuse(const char* format, ...) {
     return -1;
 }
 
-// Forgets the reason of the last try.
-void gfx_driver_report_begin_try() { reason[0] = '\0'; }
+// Keeps the last detail a try gives.
+void gfx_driver_report_detail(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(detail, sizeof detail, format, args);
+    va_end(args);
+}
 
-// "<name>, <windowed or full screen>[, <rate> Hz]: <answer>".
+// Forgets the reason and the detail of the last try.
+void gfx_driver_report_begin_try() {
+    reason[0] = '\0';
+    detail[0] = '\0';
+}
+
+// "<name>, <windowed or full screen>[, <rate> Hz]: <answer>", the answer "opened" followed by the
+// detail, if any.
 void gfx_driver_report_try(const char* name, int flags, int rate, bool opened) {
-    char line[REASON_SIZE + 80];
+    char line[2 * REASON_SIZE + 80];
     char rate_text[24] = "";
     if (rate > 0) {
         std::snprintf(rate_text, sizeof rate_text, ", %d Hz", rate);
     }
     const char* answer = opened ? "opened" : (reason[0] ? reason : "could not open the screen");
-    std::snprintf(line, sizeof line, "%s, %s%s: %s", name,
-                  (flags & SCREEN_FULLSCREEN) ? "full screen" : "windowed", rate_text, answer);
+    const char* space = opened && detail[0] ? " " : "";
+    std::snprintf(line, sizeof line, "%s, %s%s: %s%s%s", name,
+                  (flags & SCREEN_FULLSCREEN) ? "full screen" : "windowed", rate_text, answer,
+                  space, opened ? detail : "");
     append_line(line);
 }
 

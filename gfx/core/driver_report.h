@@ -11,7 +11,11 @@ void gfx_driver_report_clear();
 // before the thread signals or ends, calls it.
 int gfx_driver_refuse(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// Driver choice: starts a try, forgetting the last try's reason.
+// Records how the driver being tried opened the screen, when it differs from what was asked
+// ("over the desktop at scale 3"), printf style; the try's "opened" line ends with it.
+void gfx_driver_report_detail(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Driver choice: starts a try, forgetting the last try's reason and detail.
 void gfx_driver_report_begin_try();
 
 // Driver choice: appends the line of a finished try of driver `name` with the screen flags

@@ -3,8 +3,10 @@
 //
 // Like the GDI driver it owns its window on the window layer's display thread, which converts the
 // dirty framebuffer rows straight into a locked DirectDraw surface at most every 10 ms. In a window the
-// blitter writes an off-screen surface that one Blt copies to the screen; in full screen it writes
-// the primary surface itself. "ddraw.dll" and "dinput.dll" are loaded by name when a screen opens.
+// blitter writes an off-screen surface that one Blt copies (stretched, at a scale) to the screen;
+// in full screen it writes the primary surface of a display mode of the screen's size, or, where
+// the display lists none, it shows the off-screen surface in a borderless window over the whole
+// display. "ddraw.dll" and "dinput.dll" are loaded by name when a screen opens.
 #pragma once
 
 #include <cstdint>
@@ -20,8 +22,13 @@ int dx_enter_mode();
 // Releases everything dx_enter_mode made, in reverse, and forgets each handle it releases.
 void dx_leave_mode();
 
-// Copies the off-screen surface into the window's client area; nothing in full screen.
+// Copies the whole off-screen surface onto the window (WM_PAINT), first painting black the
+// client area around the picture of a full screen over the desktop; nothing in a display mode.
 void dx_paint();
+
+// Copies window rows first .. last of the off-screen surface onto the window, each pixel a block
+// of the window's scale; nothing in a display mode, where the blitter writes the display itself.
+void dx_show_rows(int first, int last);
 
 // Waits for the next vertical blank and makes the display thread's next pass follow it.
 void dx_wait_vsync();

@@ -1,5 +1,7 @@
 // Entering and leaving the DirectDraw driver's windowed or full-screen mode, and painting the
 // window from the off-screen surface.
+#include <cstdlib>
+
 #include "gfx/blit/blitter.h"
 #include "gfx/core/context.h"
 #include "gfx/core/dirty_rows.h"
@@ -37,42 +39,23 @@ bool set_display_mode(void*, int width, int height, int depth, int refresh_rate,
                                               static_cast<DWORD>(refresh_rate), flags));
 }
 
-// A borderless window over the whole screen, exclusive access and a display mode of the
-// screen's width: the first standard height that fits, at the depth or its twin. The framebuffer
-// is centred vertically in a taller mode.
-bool enter_fullscreen() {
-    win32_window.hwnd =
-        CreateWindowExA(0, win32_window.class_name, win32_window.title, FULLSCREEN_STYLE, 0, 0,
-                        GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
-                        nullptr, win32_window.hinstance, nullptr);
-    if (!win32_window.hwnd) {
-        return false;
+// Whether the display lists a mode of this size at this depth (the search's first look, which
+// changes nothing on the display).
+bool mode_listed(void*, int width, int height, int depth, int, unsigned) {
+    DxModeList list{depth, 0, nullptr};
+    dx.ddraw->EnumDisplayModes(0, nullptr, &list, dx_enum_mode);
+    const uint32_t wanted = (static_cast<uint32_t>(width) << 16) | static_cast<uint32_t>(height);
+    bool found = false;
+    for (int i = 0; i < list.count; ++i) {
+        found = found || list.modes[i] == wanted;
     }
-    if (FAILED(dx.ddraw->SetCooperativeLevel(win32_window.hwnd, FULLSCREEN_LEVEL))) {
-        return false;
-    }
-    const int found =
-        dx_search_display_mode(win32_window.width, win32_window.height, win32_window.depth,
-                               win32_window.refresh_rate, set_display_mode, nullptr);
-    if (found < 0) {
-        gfx_driver_refuse("found no display mode of %d x %d (or taller) at %d bits",
-                          win32_window.width, win32_window.height, win32_window.depth);
-        return false;
-    }
-    dx.y_offset = (found - win32_window.height) >> 1;
-    return true;
+    std::free(list.modes);
+    return found;
 }
 
-// A centred window whose client area is the screen's size, without the maximise box when
-// switching is off, shared with other programs and clipped to the window's visible parts.
-bool enter_windowed() {
-    DWORD style = WS_VISIBLE | WINDOWED_FRAME;
-    if (win32_window.flags & SCREEN_NO_SWITCH) {
-        style &= ~static_cast<DWORD>(WS_MAXIMIZEBOX);
-    }
-    if (!win32_create_centred_window(style)) {
-        return false;
-    }
+// Shares the display with other programs through a clipper on the window: every mode but a
+// display mode of its own.
+bool share_display() {
     if (FAILED(dx.ddraw->SetCooperativeLevel(win32_window.hwnd, DDSCL_NORMAL))) {
         return false;
     }
@@ -83,11 +66,78 @@ bool enter_windowed() {
         return false;
     }
     dx.y_offset = 0;
+    dx.fullscreen = false;
     return true;
 }
 
-// The primary surface and, in a window, the off-screen surface of the screen's size that the
-// blitter writes.
+// A borderless window over the whole display showing the off-screen surface, scaled and centred:
+// full screen without a mode change, for a screen no larger than the display. A larger one is
+// refused, as the display mode it needs was.
+bool enter_over_desktop() {
+    if (win32_window.width > GetSystemMetrics(SM_CXSCREEN) ||
+        win32_window.height > GetSystemMetrics(SM_CYSCREEN)) {
+        gfx_driver_refuse("found no display mode of %d x %d (or taller) at %d bits",
+                          win32_window.width, win32_window.height, win32_window.depth);
+        return false;
+    }
+    if (!win32_create_desktop_window() || !share_display()) {
+        return false;
+    }
+    gfx_driver_report_detail("over the desktop at scale %d", win32_window.scale);
+    return true;
+}
+
+// A borderless window over the whole screen, exclusive access and a display mode of the screen's
+// width: the first standard height that fits, at the depth or its twin. The framebuffer is
+// centred vertically in a taller mode. Where the display lists no such mode, or refuses each one,
+// the screen goes over the desktop instead; the exclusive level is only taken for a listed mode,
+// since giving it back and sharing the display with the same window does not work everywhere.
+bool enter_fullscreen() {
+    const int width = win32_window.width;
+    const int height = win32_window.height;
+    const int depth = win32_window.depth;
+    const int rate = win32_window.refresh_rate;
+    if (dx_search_display_mode(width, height, depth, rate, mode_listed, nullptr) < 0) {
+        return enter_over_desktop();
+    }
+    win32_window.hwnd =
+        CreateWindowExA(0, win32_window.class_name, win32_window.title, FULLSCREEN_STYLE, 0, 0,
+                        GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                        nullptr, win32_window.hinstance, nullptr);
+    if (!win32_window.hwnd) {
+        return false;
+    }
+    win32_window.scale = 1;
+    win32_window.origin_x = 0;
+    win32_window.origin_y = 0;
+    win32_window.over_desktop = 0;
+    if (FAILED(dx.ddraw->SetCooperativeLevel(win32_window.hwnd, FULLSCREEN_LEVEL))) {
+        return false;
+    }
+    const int found = dx_search_display_mode(width, height, depth, rate, set_display_mode, nullptr);
+    if (found >= 0) {
+        dx.y_offset = (found - height) >> 1;
+        return true;
+    }
+    dx.ddraw->SetCooperativeLevel(win32_window.hwnd, DDSCL_NORMAL);
+    DestroyWindow(win32_window.hwnd);
+    win32_window.hwnd = nullptr;
+    return enter_over_desktop();
+}
+
+// A centred window whose client area is the screen's size, without the maximise box when
+// switching is off, shared with other programs and clipped to the window's visible parts.
+bool enter_windowed() {
+    DWORD style = WS_VISIBLE | WINDOWED_FRAME;
+    if (win32_window.flags & SCREEN_NO_SWITCH) {
+        style &= ~static_cast<DWORD>(WS_MAXIMIZEBOX);
+    }
+    return win32_create_centred_window(style) && share_display();
+}
+
+// The primary surface and, in a window, the off-screen surface of the screen's size times the
+// scale that the blitter writes and enlarges: a stretching Blt may blend, so it is never asked to
+// stretch.
 bool create_surfaces() {
     DDSURFACEDESC desc{};
     desc.dwSize = sizeof desc;
@@ -107,8 +157,8 @@ bool create_surfaces() {
     desc.dwSize = sizeof desc;
     desc.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
     desc.ddsCaps.dwCaps = DDSCAPS_VIDEOMEMORY;
-    desc.dwWidth = static_cast<DWORD>(win32_window.width);
-    desc.dwHeight = static_cast<DWORD>(win32_window.height);
+    desc.dwWidth = static_cast<DWORD>(win32_window.width * win32_window.scale);
+    desc.dwHeight = static_cast<DWORD>(win32_window.height * win32_window.scale);
     return SUCCEEDED(dx.ddraw->CreateSurface(&desc, &dx.target, nullptr));
 }
 
@@ -310,16 +360,38 @@ void dx_leave_mode() {
     dx.vsync_event = nullptr;
 }
 
-// Copies the whole off-screen surface onto the window's client area, clipped to what is visible.
+// Paints the client area around the picture black, then copies every row.
 void dx_paint() {
     if (dx.fullscreen || !dx.primary || !dx.target || !win32_window.hwnd) {
         return;
     }
-    RECT destination{};
-    GetClientRect(win32_window.hwnd, &destination);
-    POINT origin{0, 0};
+    if (win32_window.over_desktop) {
+        HDC dc = GetDC(win32_window.hwnd);
+        RECT client{};
+        GetClientRect(win32_window.hwnd, &client);
+        const int scale = win32_window.scale;
+        const RECT picture{win32_window.origin_x, win32_window.origin_y,
+                           win32_window.origin_x + win32_window.width * scale,
+                           win32_window.origin_y + win32_window.height * scale};
+        ExcludeClipRect(dc, picture.left, picture.top, picture.right, picture.bottom);
+        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        ReleaseDC(win32_window.hwnd, dc);
+    }
+    dx_show_rows(0, win32_window.height - 1);
+}
+
+// One Blt of the rows' band, already enlarged in the off-screen surface, to the picture's place
+// on the display, clipped to what is visible of the window.
+void dx_show_rows(int first, int last) {
+    if (dx.fullscreen || !dx.primary || !dx.target || !win32_window.hwnd) {
+        return;
+    }
+    const int scale = win32_window.scale > 0 ? win32_window.scale : 1;
+    POINT origin{win32_window.origin_x, win32_window.origin_y};
     ClientToScreen(win32_window.hwnd, &origin);
-    OffsetRect(&destination, origin.x, origin.y);
-    RECT source{0, 0, win32_window.width, win32_window.height};
+    const int width = win32_window.width * scale;
+    RECT destination{origin.x, origin.y + first * scale, origin.x + width,
+                     origin.y + (last + 1) * scale};
+    RECT source{0, first * scale, width, (last + 1) * scale};
     dx.primary->Blt(&destination, dx.target, &source, DDBLT_WAIT, nullptr);
 }

@@ -1,5 +1,6 @@
 // The DirectDraw driver's part of a pass: the vertical-blank handshake, lost surfaces and the
 // palette, then the marked rows converted straight into the locked target.
+#include "gfx/blit/blitter.h"
 #include "gfx/core/context.h"
 #include "gfx/core/dirty_rows.h"
 #include "gfx/drivers/dx_state.h"
@@ -55,10 +56,10 @@ bool dx_surface_holds(const DDSURFACEDESC& desc, int width, int height, int y_of
            pitch >= bytes * width;
 }
 
-// Converts the marked rows into the locked target and shows the window; the blitter finds the
-// marked rows itself, so the span only says that there are some. A target that cannot be locked,
-// or that is smaller than the screen, gets nothing and keeps the marks.
-bool dx_present_span(int, int) {
+// Converts the marked rows into the locked target, enlarges them there on a scaled window, and
+// shows the span's window rows; the blitter finds the marked rows itself. A target that cannot be
+// locked, or that is smaller than the scaled screen, gets nothing and keeps the marks.
+bool dx_present_span(int first, int last) {
     if (!dx.target || !win32_window.blitter) {
         return false;
     }
@@ -67,16 +68,23 @@ bool dx_present_span(int, int) {
     if (FAILED(dx.target->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) {
         return false;
     }
-    const bool holds = dx_surface_holds(desc, win32_window.width, win32_window.height, dx.y_offset);
+    const int scale = dx.target == dx.primary || win32_window.scale < 1 ? 1 : win32_window.scale;
+    const bool holds = dx_surface_holds(desc, win32_window.width * scale,
+                                        win32_window.height * scale, dx.y_offset);
     if (holds) {
-        auto* surface = static_cast<uint8_t*>(desc.lpSurface);
-        win32_window.blitter(surface + static_cast<ptrdiff_t>(desc.lPitch) * dx.y_offset,
-                             desc.lPitch);
+        auto* surface = static_cast<uint8_t*>(desc.lpSurface) +
+                        static_cast<ptrdiff_t>(desc.lPitch) * dx.y_offset;
+        win32_window.blitter(surface, desc.lPitch * scale);
+        if (scale > 1) {
+            const int bytes = static_cast<int>(desc.ddpfPixelFormat.dwRGBBitCount + 7) / 8;
+            blit_scale_rows(surface, desc.lPitch, bytes, scale);
+        }
     }
     dx.target->Unlock(desc.lpSurface);
     if (!holds) {
         return false;
     }
-    dx_paint();
+    const int scan = gfx_context ? gfx_context->scanline_size : 1;
+    dx_show_rows(first * scan, (last + 1) * scan - 1);
     return true;
 }

@@ -26,7 +26,7 @@ struct DxState {
     HANDLE vsync_event;            // manual reset; set once the program thread saw a vertical blank
     volatile LONG vsync_requested; // set by dx_wait_vsync, cleared by the display thread
     int y_offset;                  // display rows above the first framebuffer row (full screen)
-    bool fullscreen;               // the mode dx_enter_mode made, read by dx_leave_mode
+    bool fullscreen; // a display mode of the screen's own (exclusive), read by dx_leave_mode
 };
 
 extern DxState dx;

@@ -70,7 +70,8 @@ void read_refresh_rate(GfxContext* ctx) {
 
 } // namespace
 
-// Makes the window centred on the desktop with a client area of the screen's size, then the
+// Makes the window centred on the desktop with a client area of the screen's size times the
+// scale, then the
 // bitmap and, where needed, the conversion buffer. Full screen is refused: this driver only has
 // a window.
 int gdi_enter_mode() {

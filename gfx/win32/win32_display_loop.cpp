@@ -73,8 +73,11 @@ void software_pass(unsigned woke) {
 
 // Makes the driver's window, signals the waiting win32_init, runs the passes and cleans up. A
 // driver that cannot make its window ends the thread without signalling, which fails win32_init.
+// The thread's windows are DPI aware: they are scaled by whole numbers here, never stretched by
+// the system.
 unsigned __stdcall win32_display_thread(void* event) {
     const Win32SoftwareDriver& driver = *win32_window.software;
+    win32_declare_dpi_awareness();
     if (driver.mode.enter_mode() != 0) {
         driver.mode.leave_mode();
         return 1;

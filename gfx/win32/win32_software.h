@@ -49,9 +49,15 @@ int win32_software_init(const char* title, int width, int height, int depth, int
 // least 10 ms apart until the layer stops, then leaves the mode.
 unsigned __stdcall win32_display_thread(void* event);
 
-// Makes the library's window with the given style, its client area the screen's size and centred
-// on the desktop, and stores it in win32_window.hwnd. Null when it could not be made.
+// Makes the library's window with the given style, its client area the screen's size times the
+// scale (the program's setting, or the one the display's DPI gives) and centred on the desktop,
+// and stores it and its scale in win32_window. Null when it could not be made.
 HWND win32_create_centred_window(DWORD style);
+
+// Makes the library's window as a borderless popup over the whole display, for a full screen
+// without a mode change: the picture at the largest whole scale that fits, centred. Stores it,
+// its scale and the picture's origin in win32_window. Null when it could not be made.
+HWND win32_create_desktop_window();
 
 // Whether a pass shows anything: always in a window, in full screen only while active.
 bool win32_screen_shown();
@@ -73,5 +79,6 @@ constexpr GfxDriver win32_software_row(const char* name, void (*wait_vsync)(),
         .set_mouse = win32_set_mouse,
         .set_window_title = win32_set_window_title,
         .fetch_modes = fetch_modes,
+        .apply_scale = win32_apply_scale,
     };
 }

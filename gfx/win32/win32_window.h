@@ -37,6 +37,10 @@ struct Win32WindowState {
     int depth;               // bits per pixel requested
     int flags;               // screen flags; SCREEN_FULLSCREEN toggles on a switch
     int refresh_rate;        // requested rate, 0 = any
+    int scale;               // display pixels per framebuffer pixel, each way; 1 in a display mode
+    int origin_x;            // client position of the picture's top-left corner: 0, 0 but in
+    int origin_y;            // a full screen over the desktop, where the picture is centred
+    int over_desktop;        // full screen as a borderless window over the desktop (no mode change)
     const char* title;       // the layer's own copy (Win32LayerState::title), set by win32_init
     char class_name[WIN32_CLASS_NAME_SIZE]; // "qzgfxclass_" followed by the title
     int (*enter_mode)();         // apply the current windowed or full-screen mode; 0 on success
@@ -95,6 +99,25 @@ LRESULT CALLBACK gfx_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
 // Switches between windowed and full screen through the driver's hooks, falling back to the
 // previous mode when the new one is refused. Returns 0.
 LRESULT win32_switch_mode();
+
+// Makes the open software window again at the scale the setting and the display now give, as a
+// switch re-makes it (the display thread, on WIN32_RESCALE_MESSAGE or a DPI change). A full screen
+// keeps its scale. Returns 0.
+LRESULT win32_rescale();
+
+// The message the program thread sends the window to have win32_rescale run on the display thread.
+constexpr UINT WIN32_RESCALE_MESSAGE = WM_APP + 0x51;
+
+// The driver slot behind gfx_window_scale: asks the display thread to re-make the open window,
+// waiting at most a few seconds for it.
+void win32_apply_scale();
+
+// Declares the calling thread aware of each monitor's DPI, so that Windows does not stretch its
+// windows: through SetThreadDpiAwarenessContext, looked up by name, and nothing where it is missing.
+void win32_declare_dpi_awareness();
+
+// The DPI of the primary display as the calling thread sees it.
+int win32_display_dpi();
 
 // Dispatches every message waiting for the library's window.
 void win32_pump_messages();

@@ -3,6 +3,8 @@
 
 #include "gfx/core/context.h"
 #include "gfx/core/dirty_rows.h"
+#include "gfx/core/types.h"
+#include "gfx/core/window_scale.h"
 #include "gfx/input/input.h"
 #include "gfx/win32/win32_window.h"
 
@@ -10,6 +12,8 @@ namespace {
 
 // Bit 29 of a key message's lParam: Alt was held.
 constexpr LPARAM KEY_ALT_HELD = 1 << 29;
+// Sent to a window whose monitor's DPI changed (WM_DPICHANGED, not in older headers).
+constexpr UINT DPI_CHANGED = 0x02E0;
 // Bit 24 of a key message's lParam: an extended key.
 constexpr LPARAM KEY_EXTENDED = 1 << 24;
 // MapVirtualKeyA's mode that gives a key's unshifted character (negative for a dead key).
@@ -131,10 +135,19 @@ LRESULT CALLBACK gfx_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
     if (message >= WM_KEYFIRST && message <= WM_KEYLAST) {
         win32_layer.keyboard_changed = 1;
     }
+    if (message == WIN32_RESCALE_MESSAGE) {
+        return win32_rescale();
+    }
     switch (message) {
     case WM_SIZE:
-        if (win32_window.is_active && wparam == SIZE_MAXIMIZED) {
+        if (win32_window.is_active && wparam == SIZE_MAXIMIZED &&
+            !(win32_window.flags & SCREEN_FULLSCREEN)) {
             return win32_switch_mode();
+        }
+        break;
+    case DPI_CHANGED:
+        if (win32_window.software && gfx_scale_setting() == 0) {
+            return win32_rescale();
         }
         break;
     case WM_SYSKEYDOWN:

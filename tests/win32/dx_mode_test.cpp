@@ -1,5 +1,5 @@
 // The DirectDraw driver's modes: the full-screen search, full screen where the display has the
-// size and where it cannot change mode, the windowed/full-screen switch and its fallback.
+// size and, over the desktop, where it cannot change mode, and the windowed/full-screen switch.
 #include "dx_test_support.h"
 
 #include "gfx/drivers/dx_state.h"
@@ -70,22 +70,114 @@ TEST(DxModeSearch, HeightLadderAndTwins) {
 
 class DxModes : public DxScreenTest {};
 
-TEST_F(DxModes, FullScreenThatTheDisplayCannotSetEndsInAWorkingWindow) {
-    int desktop_w = 0, desktop_h = 0, desktop_depth = 0, rate = 0;
-    win32_get_desktop_info(&desktop_w, &desktop_h, &desktop_depth, &rate);
-    if (desktop_w == 640 && desktop_h == 480) {
+// The display's size, from the desktop's mode.
+SIZE display_size() {
+    int w = 0, h = 0, depth = 0, rate = 0;
+    win32_get_desktop_info(&w, &h, &depth, &rate);
+    return SIZE{w, h};
+}
+
+// The whole X display, read back.
+Picture read_whole_display() {
+    const SIZE display = display_size();
+    return read_x_display([display] {
+        return DisplayArea{0, 0, static_cast<int>(display.cx), static_cast<int>(display.cy)};
+    });
+}
+
+// Counts the pixels of a picture of the whole display that lie outside the screen's picture and
+// are not black.
+long lit_pixels_around_the_picture(const Picture& shot) {
+    const int scale = win32_window.scale;
+    const int right = win32_window.origin_x + gfx_context->width * scale;
+    const int bottom = win32_window.origin_y + gfx_context->height * scale;
+    long lit = 0;
+    for (int y = 0; y < shot.height; ++y) {
+        for (int x = 0; x < shot.width; ++x) {
+            const bool inside =
+                x >= win32_window.origin_x && x < right && y >= win32_window.origin_y && y < bottom;
+            lit += !inside && (shot.at(x, y) & 0xFFFFFF) != 0;
+        }
+    }
+    return lit;
+}
+
+// Asserts that the open screen is a full screen over the desktop: the display's size, the picture
+// at the largest whole scale that fits and centred.
+void expect_over_the_desktop() {
+    const SIZE display = display_size();
+    ASSERT_TRUE(win32_window.flags & SCREEN_FULLSCREEN);
+    ASSERT_EQ(1, win32_window.over_desktop);
+    EXPECT_FALSE(dx.fullscreen) << "no display mode was set";
+    EXPECT_NE(dx.primary, dx.target) << "the picture comes from an off-screen surface";
+    int scale = 1;
+    while (gfx_context->width * (scale + 1) <= display.cx &&
+           gfx_context->height * (scale + 1) <= display.cy) {
+        ++scale;
+    }
+    EXPECT_EQ(scale, win32_window.scale);
+    EXPECT_EQ((display.cx - gfx_context->width * scale) / 2, win32_window.origin_x);
+    EXPECT_EQ((display.cy - gfx_context->height * scale) / 2, win32_window.origin_y);
+    EXPECT_EQ(display.cx, client_size(win32_window.hwnd).cx);
+    EXPECT_EQ(display.cy, client_size(win32_window.hwnd).cy);
+}
+
+TEST_F(DxModes, FullScreenThatTheDisplayCannotSetCoversItOverTheDesktop) {
+    if (display_size().cx == 640 && display_size().cy == 480) {
         GTEST_SKIP() << "the display has this size";
     }
     set_test_title("qzgfx dx full 640");
     ASSERT_EQ(0, gfx_screen_res(640, 480, 32, 0, SCREEN_FULLSCREEN, 0));
     expect_directx();
-    EXPECT_EQ(0, win32_window.flags & SCREEN_FULLSCREEN);
-    EXPECT_FALSE(dx.fullscreen);
-    EXPECT_NE(dx.primary, dx.target) << "a window draws through an off-screen surface";
-    EXPECT_EQ(640, client_size(win32_window.hwnd).cx);
-    EXPECT_EQ(480, client_size(win32_window.hwnd).cy);
-    mark_all_dirty();
-    expect_screen_shows_framebuffer("the fallback window");
+    expect_over_the_desktop();
+    EXPECT_EQ("DirectX, full screen: opened over the desktop at scale " +
+                  std::to_string(win32_window.scale) + "\n",
+              std::string(gfx_driver_report()));
+    draw_pattern(0x640);
+    expect_screen_shows_framebuffer("640 x 480 over the desktop");
+    EXPECT_EQ(0, lit_pixels_around_the_picture(read_whole_display()));
+}
+
+TEST_F(DxModes, Mode13OverTheDesktopIsCentredOnBlackAndTheMouseMapsThroughTheScale) {
+    set_test_title("qzgfx dx full 13");
+    ASSERT_EQ(0, gfx_screen(13, 0, 0, SCREEN_FULLSCREEN, 0));
+    expect_directx();
+    expect_over_the_desktop();
+    if (display_size().cx == 1024 && display_size().cy == 768) {
+        EXPECT_EQ(3, win32_window.scale);
+        EXPECT_EQ(32, win32_window.origin_x);
+        EXPECT_EQ(84, win32_window.origin_y);
+    }
+    draw_pattern(13);
+    expect_screen_shows_framebuffer("mode 13 over the desktop");
+    EXPECT_EQ(0, lit_pixels_around_the_picture(read_whole_display()));
+
+    const int scale = win32_window.scale;
+    const auto move = [](int x, int y) {
+        return run_xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y));
+    };
+    const auto read = [] {
+        int x = -1, y = -1;
+        for (int i = 0; i < 40 && gfx_getmouse(&x, &y, nullptr, nullptr) != 0; ++i) {
+            Sleep(50);
+        }
+        return POINT{x, y};
+    };
+    ASSERT_EQ(0, move(win32_window.origin_x + 10 * scale + scale / 2,
+                      win32_window.origin_y + 20 * scale + scale - 1));
+    Sleep(100);
+    POINT p = read();
+    EXPECT_EQ(10, p.x);
+    EXPECT_EQ(20, p.y);
+    ASSERT_EQ(0, move(1, 1));
+    Sleep(100);
+    p = read();
+    EXPECT_EQ(0, p.x) << "the black border holds the pointer to the picture's edge";
+    EXPECT_EQ(0, p.y);
+    ASSERT_EQ(0, gfx_setmouse(300, 150, 1));
+    p = read();
+    EXPECT_EQ(300, p.x);
+    EXPECT_EQ(150, p.y);
 }
 
 TEST_F(DxModes, FullScreenOfTheDisplaysOwnSizeDrawsIntoThePrimarySurface) {
@@ -167,41 +259,35 @@ HWND current_window() {
     return win32_window.hwnd;
 }
 
-TEST_F(DxModes, AltEnterAndTheMaximiseButtonFallBackToAWindowWithThePictureIntact) {
-    int desktop_w = 0, desktop_h = 0, depth = 0, rate = 0;
-    win32_get_desktop_info(&desktop_w, &desktop_h, &depth, &rate);
-    if (desktop_w == 320) {
-        GTEST_SKIP() << "the display could take this mode";
-    }
+TEST_F(DxModes, AltEnterAndTheMaximiseButtonGoOverTheDesktopAndBackWithThePictureIntact) {
     set_test_title("qzgfx dx switch");
     ASSERT_EQ(0, gfx_screen(13, 0, 0, 0, 0));
     expect_directx();
-    {
-        GfxLockGuard lock(gfx_context);
-        for (int y = 0; y < 200; ++y) {
-            for (int x = 0; x < 320; ++x) {
-                gfx_context->pages[0][y * 320 + x] = static_cast<uint8_t>(x + 2 * y);
-            }
-        }
-    }
-    mark_all_dirty();
+    draw_pattern(0x13);
     expect_screen_shows_framebuffer("before switching");
 
     const HWND first = current_window();
     SendMessageA(first, WM_SYSKEYDOWN, VK_RETURN, 1 << 29);
     const HWND second = current_window();
     ASSERT_NE(nullptr, second);
-    EXPECT_TRUE(IsWindow(second));
     EXPECT_FALSE(IsWindow(first)) << "the old window was destroyed";
-    EXPECT_EQ(0, win32_window.flags & SCREEN_FULLSCREEN) << "the display refused full screen";
+    expect_over_the_desktop();
     EXPECT_EQ(1, win32_window.is_active);
     expect_screen_shows_framebuffer("after Alt+Enter");
 
     SendMessageA(second, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    EXPECT_EQ(second, current_window()) << "maximising a full screen changes nothing";
+    SendMessageA(second, WM_SYSKEYDOWN, VK_RETURN, 1 << 29);
     const HWND third = current_window();
-    EXPECT_TRUE(IsWindow(third));
+    EXPECT_FALSE(IsWindow(second));
     EXPECT_EQ(0, win32_window.flags & SCREEN_FULLSCREEN);
-    EXPECT_EQ(320, client_size(third).cx) << "the window was not maximised but rebuilt";
+    EXPECT_EQ(0, win32_window.over_desktop);
+    EXPECT_EQ(320 * win32_window.scale, client_size(third).cx);
+    expect_screen_shows_framebuffer("back in a window");
+
+    SendMessageA(third, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    EXPECT_FALSE(IsWindow(third));
+    expect_over_the_desktop();
     expect_screen_shows_framebuffer("after the maximise button");
 }
 

@@ -7,33 +7,6 @@
 
 namespace {
 
-// Fills the framebuffer with a pattern in which neighbouring pixels differ, under the lock.
-// Paletted screens use every colour of their depth; wider pixels get scattered bit patterns.
-void draw_pattern(uint32_t seed) {
-    GfxContext* ctx = gfx_context;
-    GfxLockGuard lock(ctx);
-    const uint32_t colours = ctx->depth >= 8 ? 256u : 1u << ctx->depth;
-    for (int y = 0; y < ctx->height; ++y) {
-        uint8_t* row = ctx->pages[0] + y * ctx->pitch;
-        for (int x = 0; x < ctx->width; ++x) {
-            const uint32_t v = (static_cast<uint32_t>(x) * 2654435761u) ^
-                               (static_cast<uint32_t>(y) * 40503u) ^ seed;
-            switch (ctx->bytes_per_pixel) {
-            case 1:
-                row[x] = static_cast<uint8_t>((x / 3 + y + seed) % colours);
-                break;
-            case 2:
-                std::memcpy(row + 2 * x, &v, 2);
-                break;
-            default:
-                std::memcpy(row + 4 * x, &v, 4);
-                break;
-            }
-        }
-        ctx->dirty_rows[y] = 1;
-    }
-}
-
 // Sets every byte of a surface's rows to `value`. false when it cannot be locked.
 bool fill_surface(IDirectDrawSurface* surface, uint8_t value) {
     DDSURFACEDESC desc{};

@@ -174,17 +174,26 @@ inline Picture read_client_area(HWND window) {
     return read_x_display([window] { return client_area_on_display(window); });
 }
 
-// What the open screen shows: its window's client area, or in full screen the display's top-left
-// corner of the screen's size.
-inline Picture read_screen() {
-    if (win32_window.flags & SCREEN_FULLSCREEN) {
-        const GfxContext* ctx = gfx_context;
-        return read_x_display([ctx] {
-            return DisplayArea{0, 0, ctx->width, ctx->height * ctx->scanline_size};
-        });
+// The scale the open screen's window shows it at (1 before a window set one).
+inline int window_scale() { return win32_window.scale > 1 ? win32_window.scale : 1; }
+
+// Where the open screen's picture lies on the display: in a display mode of its own the display's
+// top-left corner of the screen's size, else its scaled size from the picture's origin on the
+// window's client area.
+inline DisplayArea picture_on_display() {
+    const GfxContext* ctx = gfx_context;
+    const int height = ctx->height * ctx->scanline_size;
+    if ((win32_window.flags & SCREEN_FULLSCREEN) && !win32_window.over_desktop) {
+        return DisplayArea{0, 0, ctx->width, height};
     }
-    return read_client_area(win32_window.hwnd);
+    POINT origin{win32_window.origin_x, win32_window.origin_y};
+    ClientToScreen(win32_window.hwnd, &origin);
+    const int scale = window_scale();
+    return DisplayArea{origin.x, origin.y, ctx->width * scale, height * scale};
 }
+
+// What the open screen shows: its picture as the X display has it.
+inline Picture read_screen() { return read_x_display(picture_on_display); }
 
 // Waits until the display thread has run a pass that found every mark cleared, that is until all
 // marked rows are presented, then lets a few more passes run so that X has the last call's pixels.
@@ -254,26 +263,27 @@ inline bool pixel_matches(const GfxContext* ctx, uint32_t shown, uint32_t expect
     return (shown & keep) == (expected & keep);
 }
 
-// Compares a picture of the screen with its framebuffer, each framebuffer row standing for
-// scanline_size picture rows. Names the first differing pixel and counts the rest; a picture that
-// could not be read fails with the reason.
-inline ::testing::AssertionResult shows_framebuffer(const Picture& shot) {
+// Compares a picture of the screen with its framebuffer, each framebuffer pixel standing for a
+// block of `scale` x scale picture pixels, and each framebuffer row for scanline_size rows of
+// blocks. Names the first differing pixel and counts the rest; a picture that could not be read
+// fails with the reason.
+inline ::testing::AssertionResult shows_framebuffer(const Picture& shot, int scale = 1) {
     if (shot.empty()) {
         return ::testing::AssertionFailure() << shot.why;
     }
     const GfxContext* ctx = gfx_context;
     const int scan = ctx->scanline_size;
-    if (shot.width != ctx->width || shot.height != ctx->height * scan) {
+    if (shot.width != ctx->width * scale || shot.height != ctx->height * scan * scale) {
         return ::testing::AssertionFailure()
                << "picture " << shot.width << "x" << shot.height << ", screen " << ctx->width << "x"
-               << ctx->height * scan;
+               << ctx->height * scan << " at scale " << scale;
     }
     const uint32_t keep = shown_bits(ctx);
     long wrong = 0;
     std::string first;
     for (int y = 0; y < shot.height; ++y) {
         for (int x = 0; x < shot.width; ++x) {
-            const uint32_t want = expected_pixel(ctx, x, y / scan);
+            const uint32_t want = expected_pixel(ctx, x / scale, y / scale / scan);
             const uint32_t got = shot.at(x, y);
             if ((got & keep) == (want & keep)) {
                 continue;
@@ -297,5 +307,5 @@ inline ::testing::AssertionResult shows_framebuffer(const Picture& shot) {
 // `what` names the moment in the failure.
 inline void expect_screen_shows_framebuffer(const char* what) {
     ASSERT_TRUE(wait_presented()) << what << ": rows were never presented";
-    EXPECT_TRUE(shows_framebuffer(read_screen())) << what;
+    EXPECT_TRUE(shows_framebuffer(read_screen(), window_scale())) << what;
 }
