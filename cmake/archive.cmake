@@ -15,12 +15,13 @@ endif()
 
 install(FILES "${PROJECT_SOURCE_DIR}/README.md" "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION .)
 
-install(TARGETS palette_cycle text_screen input_tester gl_font sprites RUNTIME DESTINATION examples)
+install(TARGETS palette_cycle text_screen input_tester gl_font sprites window_scale RUNTIME DESTINATION examples)
 install(FILES "${PROJECT_SOURCE_DIR}/examples/palette_cycle.cpp"
               "${PROJECT_SOURCE_DIR}/examples/text_screen.cpp"
               "${PROJECT_SOURCE_DIR}/examples/input_tester.cpp"
               "${PROJECT_SOURCE_DIR}/examples/gl_font.cpp"
               "${PROJECT_SOURCE_DIR}/examples/sprites.cpp"
+              "${PROJECT_SOURCE_DIR}/examples/window_scale.cpp"
         DESTINATION examples)
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/resources/font" DESTINATION examples/resources)
 install(FILES "${PROJECT_SOURCE_DIR}/resources/examples/sprites.bmp"

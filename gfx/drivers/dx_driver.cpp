@@ -25,15 +25,15 @@ constinit const GfxDriver GFX_DRIVER_DIRECTX =
 
 // Asks the display thread to wait for this vertical blank, waits for it outside the lock, and
 // lets the display thread go on. A switch on the display thread may rebuild the DirectDraw object
-// and the event meanwhile, so the wait holds a reference and a handle of its own to each.
+// and the event meanwhile, so the wait borrows a reference and holds a handle of its own.
 void dx_wait_vsync() {
     win32_lock();
-    IDirectDraw2* ddraw = dx.ddraw;
+    IDirectDraw2* ddraw = nullptr;
     HANDLE event = nullptr;
-    if (ddraw && dx.vsync_event &&
+    if (dx.ddraw && dx.vsync_event &&
         DuplicateHandle(GetCurrentProcess(), dx.vsync_event, GetCurrentProcess(), &event, 0, FALSE,
                         DUPLICATE_SAME_ACCESS)) {
-        ddraw->AddRef();
+        ddraw = dx_borrow_ddraw();
         ResetEvent(event);
         InterlockedExchange(&dx.vsync_requested, 1);
     }
@@ -44,5 +44,5 @@ void dx_wait_vsync() {
     ddraw->WaitForVerticalBlank(DDWAITVB_BLOCKBEGIN, nullptr);
     SetEvent(event);
     CloseHandle(event);
-    ddraw->Release();
+    dx_return_ddraw(ddraw);
 }

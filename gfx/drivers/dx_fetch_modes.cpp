@@ -34,16 +34,14 @@ HRESULT WINAPI dx_enum_mode(DDSURFACEDESC* desc, void* context) {
 }
 
 // Enumerates the standard display modes through the open screen's DirectDraw object, or through
-// one made and dropped again for this call. The open screen's object is held by a reference of
-// this call's own, since a switch on the display thread may replace it meanwhile.
+// one made and dropped again for this call. The open screen's object is borrowed for the call,
+// since a switch on the display thread may replace it meanwhile.
 uint32_t* dx_fetch_modes(int depth, int* count) {
     HMODULE library = nullptr;
     win32_lock();
-    IDirectDraw2* ddraw = dx.ddraw;
-    if (ddraw) {
-        ddraw->AddRef();
-    }
+    IDirectDraw2* borrowed = dx_borrow_ddraw();
     win32_unlock();
+    IDirectDraw2* ddraw = borrowed;
     if (!ddraw) {
         library = LoadLibraryA("ddraw.dll");
         if (!library) {
@@ -60,7 +58,11 @@ uint32_t* dx_fetch_modes(int depth, int* count) {
         std::free(list.modes);
         list = DxModeList{depth, 0, nullptr};
     }
-    ddraw->Release();
+    if (borrowed) {
+        dx_return_ddraw(borrowed);
+    } else {
+        ddraw->Release();
+    }
     if (library) {
         FreeLibrary(library);
     }

@@ -307,7 +307,8 @@ int dx_enter_mode() {
 }
 
 // Releases the keyboard and DirectInput, blanks and releases the surfaces, gives back the display
-// mode, releases DirectDraw, then destroys the window, frees the libraries and closes the event.
+// mode, releases DirectDraw once the program thread has given back what it borrowed, then destroys
+// the window, frees the libraries and closes the event.
 // Every handle is forgotten as it goes, so a second call (as a refused switch makes) does nothing.
 void dx_leave_mode() {
     if (dx.dinput) {
@@ -340,6 +341,7 @@ void dx_leave_mode() {
             dx.ddraw->RestoreDisplayMode();
             dx.ddraw->SetCooperativeLevel(win32_window.hwnd, DDSCL_NORMAL);
         }
+        dx_wait_for_borrowed();
         release(dx.ddraw);
     }
     if (win32_window.hwnd) {

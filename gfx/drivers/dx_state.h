@@ -25,6 +25,7 @@ struct DxState {
     HANDLE key_event;              // auto reset; set by DirectInput when a key goes down or up
     HANDLE vsync_event;            // manual reset; set once the program thread saw a vertical blank
     volatile LONG vsync_requested; // set by dx_wait_vsync, cleared by the display thread
+    volatile LONG ddraw_borrowed;  // references to ddraw the program thread holds outside the lock
     int y_offset;                  // display rows above the first framebuffer row (full screen)
     bool fullscreen; // a display mode of the screen's own (exclusive), read by dx_leave_mode
 };
@@ -65,6 +66,20 @@ bool dx_surface_holds(const DDSURFACEDESC& desc, int width, int height, int y_of
 // The signature of "DirectDrawCreate" and "DirectInputCreateA", looked up by name.
 using DxDirectDrawCreateFn = HRESULT(WINAPI*)(GUID*, IDirectDraw**, IUnknown*);
 using DxDirectInputCreateFn = HRESULT(WINAPI*)(HINSTANCE, DWORD, IDirectInputA**, IUnknown*);
+
+// Takes a reference to the display thread's DirectDraw object for use outside the window lock, or
+// null when there is none; the caller holds the lock. Give it back with dx_return_ddraw.
+IDirectDraw2* dx_borrow_ddraw();
+
+// Gives back a reference dx_borrow_ddraw took, without the lock. It is never the last one: the
+// display thread waits for borrowed references before it releases its own, because the last
+// release destroys windows of the display thread, which another thread cannot do while the display
+// thread waits on the same DirectDraw lock.
+void dx_return_ddraw(IDirectDraw2* ddraw);
+
+// The display thread, before it releases its DirectDraw object: waits, at most two seconds, until
+// the program thread has given back every reference it borrowed.
+void dx_wait_for_borrowed();
 
 // Makes a DirectDraw object from a loaded "ddraw.dll" and asks it for IDirectDraw2. Null on
 // any failure.

@@ -371,6 +371,96 @@ sprites() {
   if [[ "${2:-}" == close ]]; then end_with_close "$run"; else end_with_escape "$run"; fi
 }
 
+# --- window scale ---------------------------------------------------------------------------------
+# Waits up to 40 s for the window titled "qzgfx window scale" of client size $1 to show, and sets
+# WINDOW to it. A switch out of a full screen takes seconds under Wine without a window manager.
+scaled_window() {
+  local w pattern
+  pattern=$(window_pattern "qzgfx window scale")
+  for _ in $(seq 400); do
+    for w in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); do
+      eval "$(xdotool getwindowgeometry --shell "$w")"
+      if [[ "${WIDTH}x${HEIGHT}" == "$1" ]]; then
+        WINDOW=$w
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+# Presses Alt+Enter in the window, as a user switches between window and full screen.
+alt_enter() {
+  xdotool windowfocus --sync "$WINDOW" >/dev/null 2>&1
+  xdotool keydown alt keydown Return
+  sleep 0.15
+  xdotool keyup Return keyup alt
+}
+
+# The number of pixels in which picture $1 below its status line (8 rows at scale $2) differs
+# from picture $3 (at scale 1) enlarged $2 times by ImageMagick.
+differs_from_enlarged() {
+  local top=$((8 * $2))
+  convert "$1" -crop "$((320 * $2))x$((192 * $2))+0+$top" +repage "$1-below.png"
+  convert "$3" -crop 320x192+0+8 +repage -scale "$((100 * $2))%" "$1-reference.png"
+  pixels_differing "$1-below.png" "$1-reference.png"
+}
+
+# $1: QZGFX value. Scale 1, then keys 2 and 3 make the window again at those scales, each a crisp
+# enlargement of the first picture; under DirectX, Alt+Enter covers the display with the picture
+# at scale 3, centred at (32, 84) on black, and goes back to the window at scale 3.
+window_scale() {
+  local run="window_scale QZGFX=${1:-unset}" d=$WORK/window_scale-${1:-unset} n
+  mkdir -p "$d"
+  start_example window_scale "$1"
+  wait_for_window "qzgfx window scale" "$APP_PID" || { fail "$run: no window"; return; }
+  xdotool mousemove 0 0
+  check_window "qzgfx window scale" 320x200 "$run"
+  shoot "$d/1.png"
+  for scale in 2 3; do
+    press "$scale"
+    if ! scaled_window "$((320 * scale))x$((200 * scale))"; then
+      fail "$run: no window of $((320 * scale)) x $((200 * scale)) after key $scale"
+      continue
+    fi
+    pass "$run: key $scale makes the window $((320 * scale)) x $((200 * scale))"
+    shoot "$d/$scale.png"
+    n=$(differs_from_enlarged "$d/$scale.png" "$scale" "$d/1.png")
+    check "$n == 0" "$run: scale $scale is the picture enlarged $scale times, pixel for pixel ($n differ)"
+  done
+  [[ "$1" == GDI ]] && keep_shot "$d/1.png" window_scale_1
+  [[ "$1" == GDI ]] && keep_shot "$d/2.png" window_scale_2
+  if [[ "$1" == DirectX ]]; then
+    alt_enter
+    if scaled_window 1024x768; then
+      pass "$run: Alt+Enter covers the 1024 x 768 display"
+      sleep 1
+      import -window root "$d/full.png" 2>/dev/null
+      # Below the status line, which shows the pointer now that it is over the screen.
+      convert "$d/full.png" -crop 960x576+32+108 +repage "$d/full-picture.png"
+      convert "$d/3.png" -crop 960x576+0+24 +repage "$d/3-below.png"
+      n=$(pixels_differing "$d/full-picture.png" "$d/3-below.png")
+      check "$n == 0" "$run: the picture at scale 3 at (32, 84) ($n pixels differ)"
+      n=$(convert "$d/full.png" -fill black -draw "rectangle 32,84 991,683" -format "%[fx:int(255*maxima)]" info:)
+      check "$n == 0" "$run: black around the picture (brightest value $n)"
+      keep_shot "$d/full.png" window_scale_full
+      alt_enter
+      if scaled_window 960x600; then
+        pass "$run: Alt+Enter again goes back to the window at scale 3"
+        shoot "$d/back.png"
+        n=$(pixels_differing "$d/back.png" "$d/3.png")
+        check "$n == 0" "$run: the picture is intact ($n pixels differ)"
+      else
+        fail "$run: no window of 960 x 600 after the second Alt+Enter"
+      fi
+    else
+      fail "$run: Alt+Enter did not cover the display"
+    fi
+  fi
+  end_with_escape "$run"
+}
+
 # With QZGFX=null example $1 runs on a framebuffer without a window: it must start, stay up and
 # show no window titled $2; as no key can reach it, it is then stopped.
 windowless() {
@@ -400,6 +490,7 @@ for driver in GDI DirectX; do
   text_screen "$driver"
   input_tester "$driver"
   sprites "$driver"
+  window_scale "$driver"
 done
 gl_font ""
 gl_font GDI
@@ -412,6 +503,7 @@ windowless text_screen "qzgfx text screen"
 windowless input_tester "qzgfx keyboard and mouse tester"
 windowless gl_font "qzgfx OpenGL font"
 windowless sprites "qzgfx sprites"
+windowless window_scale "qzgfx window scale"
 
 echo "screenshots in $WORK"
 [[ $FAILURES -eq 0 ]]

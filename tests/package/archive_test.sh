@@ -39,7 +39,7 @@ for file in include/qzgfx.h lib/libqzgfx.a lib/libqzrt.a \
     examples/resources/examples/sprites.bmp; do
   [[ -f "$top/$file" ]] || fail "$name.zip has no $file"
 done
-for example in palette_cycle text_screen input_tester gl_font sprites; do
+for example in palette_cycle text_screen input_tester gl_font sprites window_scale; do
   for file in "examples/$example.cpp" "examples/$example.exe"; do
     [[ -f "$top/$file" ]] || fail "$name.zip has no $file"
   done
