@@ -73,8 +73,8 @@ IDirectDraw2* dx_borrow_ddraw();
 
 // Gives back a reference dx_borrow_ddraw took, without the lock. It is never the last one: the
 // display thread waits for borrowed references before it releases its own, because the last
-// release destroys windows of the display thread, which another thread cannot do while the display
-// thread waits on the same DirectDraw lock.
+// release destroys the windows DirectDraw made on the display thread, which no other thread may
+// destroy.
 void dx_return_ddraw(IDirectDraw2* ddraw);
 
 // The display thread, before it releases its DirectDraw object: waits, at most two seconds, until

@@ -25,6 +25,18 @@ int silent_init(const char*, int, int, int, int, int) { return -1; }
 
 int opening_init(const char*, int, int, int, int, int) { return 0; }
 
+// Gives a detail and then refuses, so that the report shows a detail only on an opened line.
+int detail_then_refuse_init(const char*, int, int, int, int, int) {
+    gfx_driver_report_detail("a detail of a try that failed");
+    return gfx_driver_refuse("refused after a detail");
+}
+
+// Opens the screen otherwise than asked, and says how.
+int opening_with_detail_init(const char*, int, int, int, int, int) {
+    gfx_driver_report_detail("over the desktop at scale %d", 3);
+    return 0;
+}
+
 void nothing() {}
 void no_palette(int, int, int, int) {}
 
@@ -46,10 +58,38 @@ const GfxDriver OPENER = {.name = "Opener",
                           .lock = nothing,
                           .unlock = nothing,
                           .set_palette = no_palette};
+const GfxDriver DETAIL_REFUSER = {.name = "DetailRefuser",
+                                  .init = detail_then_refuse_init,
+                                  .exit = nothing,
+                                  .lock = nothing,
+                                  .unlock = nothing,
+                                  .set_palette = no_palette};
+const GfxDriver DETAIL_OPENER = {.name = "DetailOpener",
+                                 .init = opening_with_detail_init,
+                                 .exit = nothing,
+                                 .lock = nothing,
+                                 .unlock = nothing,
+                                 .set_palette = no_palette};
+const GfxDriver* const DETAIL_THEN_OPEN[] = {&DETAIL_REFUSER, &OPENER, nullptr};
+const GfxDriver* const OPEN_WITH_DETAIL[] = {&DETAIL_OPENER, nullptr};
 const GfxDriver* const REFUSE_THEN_OPEN[] = {&REFUSER, &SILENT, &OPENER, nullptr};
 const GfxDriver* const NONE_OPENS[] = {&SILENT, &REFUSER, nullptr};
 
 using DriverReport = ScreenTest;
+
+TEST_F(DriverReport, AnOpenedLineEndsWithItsTrysDetailAndOnlyThatTrys) {
+    gfx_driver_list_override = OPEN_WITH_DETAIL;
+    ASSERT_EQ(0, gfx_screen_res(320, 200, 8, 1, SCREEN_FULLSCREEN, 0));
+    EXPECT_EQ(std::string("DetailOpener, full screen: opened over the desktop at scale 3\n"),
+              gfx_driver_report());
+    gfx_screen(0, 0, 0, 0, 0);
+    gfx_driver_list_override = DETAIL_THEN_OPEN;
+    ASSERT_EQ(0, gfx_screen_res(320, 200, 8, 1, 0, 0));
+    EXPECT_EQ(std::string("DetailRefuser, windowed: refused after a detail\n"
+                          "DetailRefuser, windowed: refused after a detail\n"
+                          "Opener, windowed: opened\n"),
+              gfx_driver_report());
+}
 
 TEST_F(DriverReport, EveryTryHasALineWithTheDriversAnswer) {
     gfx_driver_list_override = REFUSE_THEN_OPEN;
