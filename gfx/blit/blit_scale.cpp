@@ -29,7 +29,8 @@ void widen_row_bytes(uint8_t* row, int count, int scale, int bytes) {
         std::memcpy(value, row + static_cast<ptrdiff_t>(x) * bytes, static_cast<size_t>(bytes));
         uint8_t* block = row + static_cast<ptrdiff_t>(x) * scale * bytes;
         for (int i = 0; i < scale; ++i) {
-            std::memcpy(block + static_cast<ptrdiff_t>(i) * bytes, value, static_cast<size_t>(bytes));
+            std::memcpy(block + static_cast<ptrdiff_t>(i) * bytes, value,
+                        static_cast<size_t>(bytes));
         }
     }
 }

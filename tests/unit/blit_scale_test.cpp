@@ -19,9 +19,12 @@ struct ScaleCase {
 };
 
 constexpr ScaleCase CASES[] = {
-    {"8 to 8", blit_copy, 8, 1},           {"8 to 16", blit_8_to_16, 8, 2},
-    {"8 to 24", blit_8_to_24, 8, 3},       {"8 to 32", blit_8_to_32_mmx, 8, 4},
-    {"16 to 32", blit_16_to_32_mmx, 16, 4}, {"32 to 32", blit_copy, 32, 4},
+    {"8 to 8", blit_copy, 8, 1},
+    {"8 to 16", blit_8_to_16, 8, 2},
+    {"8 to 24", blit_8_to_24, 8, 3},
+    {"8 to 32", blit_8_to_32_mmx, 8, 4},
+    {"16 to 32", blit_16_to_32_mmx, 16, 4},
+    {"32 to 32", blit_copy, 32, 4},
 };
 
 TEST(BlitScale, EveryBlockIsTheUnscaledPixelAndCleanRowsAreUntouched) {

@@ -44,11 +44,12 @@ TEST_P(HighDpi, TheAutomaticScaleIsTheDpiOver96AndThePictureStaysExact) {
 
 TEST_P(HighDpi, AFixedScaleOverridesTheDpi) {
     gfx_window_scale(1);
-    ASSERT_EQ(0, gfx_screen_res(160, 100, 32, 0, 0, 0));
+    ASSERT_EQ(0, gfx_screen_res(320, 240, 32, 0, 0, 0));
     EXPECT_EQ(1, win32_window.scale);
-    EXPECT_EQ(160, client_size(win32_window.hwnd).cx) << "an aware window is not stretched";
-    draw_pattern(0x160);
-    expect_screen_shows_framebuffer("160 x 100 at scale 1");
+    EXPECT_EQ(320, client_size(win32_window.hwnd).cx) << "an aware window is not stretched";
+    EXPECT_EQ(240, client_size(win32_window.hwnd).cy);
+    draw_pattern(0x320);
+    expect_screen_shows_framebuffer("320 x 240 at scale 1");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothDrivers, HighDpi, ::testing::Values("DirectX", "GDI"));
