@@ -17,6 +17,7 @@
 #include "gfx/drivers/dx_state.h"
 #include "gfx/win32/win32_window.h"
 #include "idle_share.h"
+#include "present_window.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ int display_bytes() {
 bool bench_screen(int width, int height, int depth, int scale) {
     gfx_window_scale(scale);
     if (gfx_screen_res(width, height, depth, 0, 0, 0) != 0 ||
-        gfx_context->driver != &GFX_DRIVER_DIRECTX || win32_window.scale != scale) {
+        gfx_context->driver != &GFX_DRIVER_DIRECTX || !shows_whole_picture(scale)) {
         std::printf(
             "| DirectX | %d | cannot open a %d x %d DirectDraw screen at scale %d | | | |\n", depth,
             width, height, scale);

@@ -18,6 +18,7 @@
 #include "gfx/drivers/gdi_driver.h"
 #include "gfx/win32/win32_window.h"
 #include "idle_share.h"
+#include "present_window.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ double time_bare() {
 bool bench_screen(int width, int height, int depth, int scale) {
     gfx_window_scale(scale);
     if (gfx_screen_res(width, height, depth, 1, 0, 0) != 0 ||
-        gfx_context->driver != &GFX_DRIVER_GDI || win32_window.scale != scale) {
+        gfx_context->driver != &GFX_DRIVER_GDI || !shows_whole_picture(scale)) {
         return false;
     }
     fill_random();
