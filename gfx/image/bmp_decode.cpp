@@ -150,13 +150,15 @@ void decode_row(const uint8_t* row, uint8_t* out, const BmpLayout& layout) {
     }
 }
 
-// Decodes stored rows, each padded to four bytes; false when not even one row is in the file.
-bool decode_stored(std::FILE* file, const BmpLayout& layout, std::size_t data_left, uint8_t* pixels,
+// The bytes of one stored row, padded to four; false when not even one row is in the file, which
+// is known before any buffer is made.
+bool stored_row_bytes(const BmpLayout& layout, std::size_t data_left, std::size_t* file_row) {
+    return padded_row_bytes(layout.width, layout.bit_count, file_row) && *file_row <= data_left;
+}
+
+// Decodes stored rows of file_row bytes each.
+bool decode_stored(std::FILE* file, const BmpLayout& layout, std::size_t file_row, uint8_t* pixels,
                    int channels) {
-    std::size_t file_row = 0;
-    if (!padded_row_bytes(layout.width, layout.bit_count, &file_row) || file_row > data_left) {
-        return false;
-    }
     uint8_t* row = static_cast<uint8_t*>(std::malloc(file_row));
     if (row == nullptr) {
         return false;
@@ -243,15 +245,17 @@ bool bmp_decode_file(const char* path, DecodedImage* image) {
     // in it, and an unchecked row size wraps on 32-bit builds for widths near 2^32 / bit_count.
     const bool at_data = std::fseek(file, static_cast<long>(layout.data_offset), SEEK_SET) == 0;
     const std::size_t data_left = at_data ? bytes_left_in_file(file) : 0;
+    const bool run_length = layout.compression == BI_RLE8;
+    std::size_t file_row = 0;
     std::size_t total = 0;
     uint8_t* pixels = nullptr;
-    bool ok = at_data &&
+    bool ok = at_data && (run_length || stored_row_bytes(layout, data_left, &file_row)) &&
               image_byte_count(layout.width, layout.height, channels, data_left, &total) &&
               (pixels = static_cast<uint8_t*>(std::calloc(total, 1))) != nullptr;
-    if (ok && layout.compression == BI_RLE8) {
+    if (ok && run_length) {
         decode_rle8(file, layout, pixels);
     } else if (ok) {
-        ok = decode_stored(file, layout, data_left, pixels, channels);
+        ok = decode_stored(file, layout, file_row, pixels, channels);
     }
     std::fclose(file);
     if (!ok) {
@@ -263,7 +267,7 @@ bool bmp_decode_file(const char* path, DecodedImage* image) {
     image->file_kind = GFX_FILE_BMP;
     image->file_bits = layout.bit_count;
     image->channels = channels;
-    image->run_length = layout.compression == BI_RLE8;
+    image->run_length = run_length;
     image->top_down = layout.top_down;
     image->right_to_left = false;
     image->has_alpha = layout.bit_count == 32 && layout.masks[3] != 0;
