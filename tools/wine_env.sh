@@ -23,12 +23,11 @@ display_usable() {
   [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1
 }
 
-# Makes DISPLAY name a usable X display: the caller's when it answers, else a virtual one of
-# depth $2 (24 when none) and size $3 (1024x768 when none) whose output goes to log $1. Returns 1
-# when none comes up.
+# Makes DISPLAY name a usable X display: the caller's when it answers, else a virtual one that
+# start_xvfb makes from the same arguments (log, depth, size). Returns 1 when none comes up.
 ensure_display() {
   display_usable && return 0
-  start_xvfb "$1" "${2:-24}" "${3:-1024x768}"
+  start_xvfb "$@"
 }
 
 # Whether a program starts in the prefix. A prefix made before wine32 was installed starts none
